@@ -1,0 +1,213 @@
+#include "app/startup.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <ctime>
+
+#include "app/eventloop.h"
+#include "app/localize.h"
+#include "catalogue/editor.h"
+#include "catalogue/questions.h"
+#include "game/players.h"
+#include "game/quizscreen.h"
+#include "game/sound.h"
+#include "ini/ini.h"
+#include "platform/fs/fs.h"
+#include "platform/gui/gadgets.h"
+#include "platform/gui/gui.h"
+#include "platform/text.h"
+#include "ui/commands.h"
+#include "ui/infowindow.h"
+#include "ui/mainwindow.h"
+
+int Zufall(int lo, int hi) {
+  if (hi < lo) return lo;
+  std::uniform_int_distribution<int> d(lo, hi);
+  return d(Zufallsgenerator);
+}
+
+int SetzePfade() {
+  const u16 root = fs::EmbeddedRoot();
+  BilderPfad = root + u"Images/";
+  TonPfad = root + u"Sounds/";
+  MusicalPfad = root + u"Musical/";
+  SonstPfad = root + u"Sonst/";
+  VorlagenPfad = root + u"User/";
+  HerstellerPfad = fs::AppDataFolder() + u"\\Brelquisto\\";
+  DatenPfad = HerstellerPfad + u"Parlavinto\\";
+  return 0;
+}
+
+namespace {
+
+// A line of the first-run list names a template by a plain relative name; a
+// line that could step out of the template folder or into another place is
+// ignored.
+bool SichererVorlagenName(const u16& name) {
+  if (name.empty()) return false;
+  if (name[0] == u'/' || name[0] == u'\\') return false;
+  if (name.find(u':') != u16::npos) return false;
+  size_t start = 0;
+  while (start <= name.size()) {
+    size_t end = name.find_first_of(u"/\\", start);
+    if (end == u16::npos) end = name.size();
+    u16 part = name.substr(start, end - start);
+    if (part == u".." || part == u".") return false;
+    start = end + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+int KopiereBenutzerDateien() {
+  if (Ini::FileExists(DatenPfad + u"Parlavinto.Ini")) return 0;
+  fs::CreateFolders(DatenPfad);
+  fs::CreateFolders(DatenPfad + u"Daten/Spiele");
+  auto list = fs::Stream::Open(SonstPfad + u"Setup.Lst");
+  if (!list) return 0;
+  while (!list->Eof()) {
+    u16 line = text::FromLatin1(list->ReadLine());
+    if (!SichererVorlagenName(line)) continue;
+    // The user's own files survive: a template never replaces an existing file.
+    fs::CopyFile(VorlagenPfad + line, DatenPfad + line, false);
+  }
+  return 0;
+}
+
+u16 StartzeitText(long long unixSeconds) {
+  static const char* const months[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  time_t t = static_cast<time_t>(unixSeconds);
+  tm local{};
+  localtime_r(&t, &local);
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%02d %s %04d %02d:%02d:%02d", local.tm_mday, months[local.tm_mon % 12],
+                local.tm_year + 1900, local.tm_hour, local.tm_min, local.tm_sec);
+  return text::Ascii(buf);
+}
+
+int StempleStartzeit() {
+  return Ini::Schreiben(u"Allgemein", u"LastStart", StartzeitText(static_cast<long long>(std::time(nullptr))), u"");
+}
+
+int LadeSchriften() {
+  ComicFont20 = draw::Font::Load(SonstPfad + u"comic.ttf", 20, draw::Smooth);
+  ComicFont36 = draw::Font::Load(SonstPfad + u"comic.ttf", 36, draw::Bold | draw::Smooth);
+  ComicFont50 = draw::Font::Load(SonstPfad + u"comic.ttf", 50, draw::Bold);
+  ArialFont13 = draw::Font::Load(SonstPfad + u"arial.ttf", 13, draw::Smooth);
+  return 0;
+}
+
+int LadeBilder() {
+  HintergrundBild = draw::Image::Load(BilderPfad + u"Hintergrund.png");
+  LeerHintergrundBild = draw::Image::Load(BilderPfad + u"HinterLeer2.png");
+  LeerHintergrundPixmap = draw::Pixmap::Load(BilderPfad + u"HinterLeer2.png");
+  for (int n = 1; n <= 5; ++n) PfeilBild[n - 1] = draw::Image::Load(BilderPfad + u"Pfeil " + text::Num(n) + u".png");
+  for (int n = 0; n <= 9; ++n) ZaehlerBild[n] = draw::Image::Load(BilderPfad + u"Counter" + text::Num(n) + u".png");
+  for (int n = 0; n <= 9; ++n) ZifferBild[n] = draw::Image::Load(BilderPfad + u"Counter " + text::Num(n) + u".png");
+  NamensboxPixmap = draw::Pixmap::Load(BilderPfad + u"Namensbox2.png");
+  HighScoreBild = draw::Image::Load(BilderPfad + u"HighScore.png");
+  LoecherigBild = draw::Image::Load(BilderPfad + u"loecherig.png");
+  BlackRahmenBild = draw::Image::Load(BilderPfad + u"BlackRahmen.png");
+  return 0;
+}
+
+int LadeToene() {
+  for (int n = 1; n <= 6; ++n) Ton[10 + n] = audio::LoadSound(TonPfad + u"Ja " + text::Num(n) + u".ogg");
+  for (int n = 1; n <= 6; ++n) Ton[20 + n] = audio::LoadSound(TonPfad + u"Nein " + text::Num(n) + u".ogg");
+  Ton[31] = audio::LoadSound(TonPfad + u"slot.ogg");
+  Ton[32] = audio::LoadSound(TonPfad + u"sound.ogg");
+  return 0;
+}
+
+int ErzeugeListenSpalten() {
+  static const int spalten[3][4] = {{0, 0, 40, 290}, {40, 0, 150, 290}, {190, 0, 310, 290}};
+  for (int i = 0; i < 3; ++i) {
+    TextFelder[i] = TTextField::Create();
+    TextFelder[i]->Make(spalten[i][0], spalten[i][1], spalten[i][2], spalten[i][3], ArialFont13);
+  }
+  return 0;
+}
+
+int LadeKatalog() {
+  LadeAlleFragen();
+  SammleThemen();
+  return 0;
+}
+
+u16 TempPfad() {
+  u16 t = fs::Env("TEMP");
+  if (t.empty()) t = fs::Env("TMP");
+  if (t.empty()) t = fs::Env("TMPDIR");
+  if (t.empty()) t = u"/tmp";
+  return t + u"\\";
+}
+
+u16 ProgrammName() {
+  char buf[4096];
+  ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+  u16 name = n > 0 ? text::FromUtf8(std::string(buf, static_cast<size_t>(n))) : u16(u"parlavinto");
+  name = fs::FileName(name);
+  size_t dot = name.rfind(u'.');
+  if (dot != u16::npos && dot > 0) name = name.substr(0, dot);
+  return name;
+}
+
+int ZeigeHandbuch() {
+  u16 quelle = SonstPfad + u"Parlavinto" + u".PDF";
+  u16 ziel = TempPfad() + ProgrammName() + u" " + u"Parlavinto" + u".PDF";
+  fs::CopyFile(quelle, ziel, true);
+  gui::OpenDocument(text::FromUtf8(fs::NativePath(ziel)));
+  return 0;
+}
+
+int ProgrammStart(int argc, char** argv) {
+  // 1. the embedded archive
+  fs::RegisterEmbeddedArchive();
+  // 2. platform layers
+  gui::Init(argc, argv);
+  audio::Init();
+  // 3. fixed-size tables
+  for (auto& s : Spieler) s = std::make_shared<SpielerTyp>();
+  EditorFrage = QuizType::Create();
+  for (auto& q : AlleFragen) q = QuizType::Create();
+  // 4. application title
+  gui::SetAppTitle(u"Parlavinto");
+  // 5. random generator
+  Zufallsgenerator.seed(static_cast<unsigned>(gui::Millisecs()));
+  // 6., 7. paths and the first-run copy
+  SetzePfade();
+  KopiereBenutzerDateien();
+  // 8. interface texts
+  SetLocalizationMode(3);
+  SetLanguage(LoadLanguage(SonstPfad + u"English.ini"));
+  // 9., 10. settings file and start time
+  IniDatei = DatenPfad + u"Parlavinto.Ini";
+  StempleStartzeit();
+  // 11. assets
+  LadeSchriften();
+  LadeBilder();
+  LadeToene();
+  // 12. windows, hidden
+  Mdi::FormLoad();
+  InfoFenster::FormLoad();
+  // 13., 14. catalogue and the list view's columns
+  LadeKatalog();
+  ErzeugeListenSpalten();
+  // 15., 16. event hook and the 20 Hz timer
+  gui::AddHook(EreignisHaken, 0, nullptr);
+  gui::CreateTimer(20);
+  // 17. start screen
+  Mdi::StartAls(0);
+  // 18., 19. first shape of the window
+  if (HauptFenster) {
+    int w = std::min(gui::DesktopWidth() - 40, 1024);
+    int h = std::min(gui::DesktopHeight() - 180, 768);
+    HauptFenster->SetShape(20, 120, w, h);
+  }
+  PasseLayoutAn();
+  // 20. the event loop
+  return EreignisSchleife();
+}

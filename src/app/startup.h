@@ -1,0 +1,62 @@
+// Start-up: the embedded archive, the path roots, the first-run copy into the
+// user's data folder, the fixed assets, and the order in which everything is
+// brought up before the event loop runs.
+#pragma once
+#include <array>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "platform/audio/audio.h"
+#include "platform/draw/draw.h"
+
+using u16 = std::u16string;
+
+// Path roots, set once by SetzePfade. Archive roots end in "/", folder roots in "\".
+inline u16 BilderPfad;
+inline u16 TonPfad;
+inline u16 MusicalPfad;
+inline u16 SonstPfad;
+inline u16 VorlagenPfad;
+inline u16 HerstellerPfad;
+inline u16 DatenPfad;
+
+// Fonts
+inline draw::FontPtr ComicFont20;
+inline draw::FontPtr ComicFont36;
+inline draw::FontPtr ComicFont50;
+inline draw::FontPtr ArialFont13;
+
+// Images and pixmaps
+inline draw::ImagePtr HintergrundBild;
+inline draw::ImagePtr LeerHintergrundBild;
+inline draw::PixmapPtr LeerHintergrundPixmap;
+inline std::array<draw::ImagePtr, 6> PfeilBild;
+inline std::array<draw::ImagePtr, 10> ZaehlerBild;
+inline std::array<draw::ImagePtr, 10> ZifferBild;
+inline draw::PixmapPtr NamensboxPixmap;
+inline draw::ImagePtr HighScoreBild;
+inline draw::ImagePtr LoecherigBild;
+inline draw::ImagePtr BlackRahmenBild;
+
+// The random generator, seeded at start with the millisecond counter.
+inline std::mt19937 Zufallsgenerator;
+// Uniform random integer from lo to hi, both included.
+int Zufall(int lo, int hi);
+
+// The process entry: start-up in its fixed order, then the event loop.
+int ProgrammStart(int argc, char** argv);
+int SetzePfade();
+int KopiereBenutzerDateien();
+// Writes the start time into the settings file ("Allgemein", "LastStart").
+int StempleStartzeit();
+u16 StartzeitText(long long unixSeconds);  // "05 Mar 2010 14:07:33", local time
+int LadeSchriften();
+int LadeBilder();
+int LadeToene();
+int ErzeugeListenSpalten();
+int LadeKatalog();
+int ZeigeHandbuch();
+u16 TempPfad();
+// Executable's own file name without folder and extension.
+u16 ProgrammName();

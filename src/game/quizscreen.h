@@ -1,0 +1,39 @@
+// Drawing of the quiz canvas and of the question-list view.
+#pragma once
+#include <array>
+#include <memory>
+#include <string>
+
+#include "platform/draw/draw.h"
+
+using u16 = std::u16string;
+
+struct TTextField {
+  draw::FontPtr Font;
+  u16 Text;
+  int X = 0, Y = 0, Breit = 0, Hoch = 0;
+  int MitEdit = 0, CursorAktiv = 0, CursorPos = 0;
+
+  static std::shared_ptr<TTextField> Create();
+  int Make(int x, int y, int breit, int hoch, draw::FontPtr font);
+  int Male(int verschiebung);
+  static int MalTextRahmen(int x, int y, int w, int h, int d);
+  static int MalFensterRahmen(int x, int y, int w, int h);
+};
+using TTextFieldPtr = std::shared_ptr<TTextField>;
+
+inline float Abblenden = 0.0f;
+inline int TextZeilen = 0;
+inline std::array<draw::ImagePtr, 9> MusicalBild;
+inline u16 LetztesMusical;
+inline int TextFeldZeilenHoehe = 0;
+inline std::array<TTextFieldPtr, 9> TextFelder;
+
+int MaleQuiz();
+int MaleHintergrund();
+int Abblende();
+int MaleFrage();
+int SchreibeText(int x, int y, int breite, const u16& text, int zeile);
+int MaleBild(const u16& datei);
+int MaleMusicalZeile(const u16& musical);
+int MaleListe(int verschiebung);

@@ -1,0 +1,132 @@
+// Our software 2D renderer: drawing surfaces with a persistent drawing state,
+// images (PNG, JPEG, BMP) from files or archive entries, image fonts rendered
+// from TrueType/OpenType through FreeType, and plain pixmaps.
+//
+// Coordinates are the canvas's logical pixels. A surface may have a device
+// scale (2 on a 200 % desktop): it then holds device pixels and every drawing
+// operation is carried out at device resolution, so output stays crisp.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace draw {
+
+using u16 = std::u16string;
+
+// A plain pixel buffer, 32-bit 0xAARRGGBB per pixel, not premultiplied, rows
+// top to bottom.
+class Pixmap {
+ public:
+  Pixmap() = default;
+  Pixmap(int w, int h, uint32_t fill = 0);
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+
+  // Loads PNG, JPEG or BMP (by content, not by name); nullptr when the file is
+  // missing or not a readable picture.
+  static std::shared_ptr<Pixmap> Load(const u16& path);
+  static std::shared_ptr<Pixmap> Decode(const std::string& bytes);
+  // Writes a PNG (tests and tools); false on failure.
+  bool SavePng(const std::string& nativePath) const;
+};
+using PixmapPtr = std::shared_ptr<Pixmap>;
+
+// A picture ready to be drawn: premultiplied pixels plus caches for drawing.
+class Image {
+ public:
+  virtual ~Image() = default;
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  virtual const Pixmap& Source() const = 0;
+  static std::shared_ptr<Image> Load(const u16& path);
+  static std::shared_ptr<Image> FromPixmap(const Pixmap& p);
+};
+using ImagePtr = std::shared_ptr<Image>;
+
+// Font style flags.
+enum FontStyle { Bold = 1, Smooth = 4 };
+
+// An image font: one face at one pixel size, bold and anti-aliasing by flags.
+class Font {
+ public:
+  virtual ~Font() = default;
+  // nullptr when the file cannot be read or is no font.
+  static std::shared_ptr<Font> Load(const u16& path, int pixelSize, int style);
+  virtual int Size() const = 0;
+  // Unscaled width and height of a text in this font.
+  virtual int TextWidth(const u16& text) = 0;
+  virtual int TextHeight(const u16& text) = 0;
+};
+using FontPtr = std::shared_ptr<Font>;
+
+enum class Blend { Solid, Alpha };
+
+struct Rect {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+
+// A drawing surface with its drawing state. State set by one operation stays
+// in force for the next, also across frames.
+class Surface {
+ public:
+  Surface();
+  ~Surface();
+  // Logical size and device scale; resizing keeps the state, clears pixels.
+  void Resize(int logicalWidth, int logicalHeight, double deviceScale = 1.0);
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  double DeviceScale() const { return deviceScale_; }
+  int DeviceWidth() const;
+  int DeviceHeight() const;
+  // Device pixels, 0xAARRGGBB premultiplied-opaque (alpha is always 255 after Cls).
+  const uint32_t* Pixels() const;
+  uint32_t* Pixels();
+
+  // Drawing state
+  void SetColor(int r, int g, int b);
+  void SetAlpha(float a);
+  void SetBlend(Blend b);
+  void SetScale(float sx, float sy);
+  void SetFont(FontPtr f);
+  void SetViewport(int x, int y, int w, int h);  // clipping, logical pixels
+  void ResetViewport();
+  void SetClsColor(int r, int g, int b);
+  int ColorR() const;
+  int ColorG() const;
+  int ColorB() const;
+  float Alpha() const;
+  float ScaleX() const;
+  float ScaleY() const;
+  FontPtr CurrentFont() const;
+
+  // Operations
+  void Cls();                                   // whole surface in the clear colour
+  void DrawRect(float x, float y, float w, float h);   // filled; w, h multiplied by the scale
+  void DrawImage(const Image& img, float x, float y);  // top-left at x, y; scaled, tinted, alpha
+  void DrawText(const u16& text, float x, float y);    // current font, top-left at x, y
+  int TextWidth(const u16& text) const;         // unscaled, current font; 0 without a font
+  int TextHeight(const u16& text) const;
+  // Logical rectangle of the surface as a pixmap (device pixels scaled back to logical size).
+  PixmapPtr Grab(int x, int y, int w, int h) const;
+  // Counts frames shown; the toolkit's canvas calls the flip handler to present.
+  void Flip();
+  void SetFlipHandler(std::function<void()> handler);
+  int Frames() const;
+
+ private:
+  struct State;
+  std::unique_ptr<State> s_;
+  int width_ = 0, height_ = 0;
+  double deviceScale_ = 1.0;
+};
+
+// The surface that drawing functions of the game address.
+void SetTarget(Surface* s);
+Surface* Target();
+
+}  // namespace draw

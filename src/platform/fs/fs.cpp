@@ -1,0 +1,438 @@
+#include "platform/fs/fs.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <vector>
+
+#include <minizip/unzip.h>
+
+#include "platform/text.h"
+
+extern "C" const unsigned char parlavinto_archive_begin[];
+extern "C" const unsigned char parlavinto_archive_end[];
+
+namespace fs {
+namespace {
+
+// ---------------------------------------------------------------------------
+// ZIP archives in memory, read through minizip with our own I/O functions.
+
+struct MemFile {
+  const unsigned char* data;
+  ZPOS64_T size;
+  ZPOS64_T pos = 0;
+};
+
+voidpf ZOpen(voidpf opaque, const void*, int) { return opaque; }
+uLong ZRead(voidpf, voidpf stream, void* buf, uLong size) {
+  auto* f = static_cast<MemFile*>(stream);
+  ZPOS64_T left = f->pos < f->size ? f->size - f->pos : 0;
+  uLong n = static_cast<uLong>(left < size ? left : size);
+  std::memcpy(buf, f->data + f->pos, n);
+  f->pos += n;
+  return n;
+}
+uLong ZWrite(voidpf, voidpf, const void*, uLong) { return 0; }
+ZPOS64_T ZTell(voidpf, voidpf stream) { return static_cast<MemFile*>(stream)->pos; }
+long ZSeek(voidpf, voidpf stream, ZPOS64_T offset, int origin) {
+  auto* f = static_cast<MemFile*>(stream);
+  ZPOS64_T base = 0;
+  switch (origin) {
+    case ZLIB_FILEFUNC_SEEK_SET: base = 0; break;
+    case ZLIB_FILEFUNC_SEEK_CUR: base = f->pos; break;
+    case ZLIB_FILEFUNC_SEEK_END: base = f->size; break;
+    default: return -1;
+  }
+  if (base + offset > f->size) return -1;
+  f->pos = base + offset;
+  return 0;
+}
+int ZClose(voidpf, voidpf) { return 0; }
+int ZError(voidpf, voidpf) { return 0; }
+
+enum class EntryState { Unknown, Good, Bad };
+
+struct Entry {
+  unz64_file_pos pos{};
+  ZPOS64_T size = 0;
+  EntryState state = EntryState::Unknown;
+};
+
+struct Archive {
+  MemFile mem;
+  unzFile zip = nullptr;
+  std::map<u16, Entry> index;  // key: entry name in ASCII lower case
+  std::mutex lock;
+
+  ~Archive() {
+    if (zip) unzClose(zip);
+  }
+
+  bool Open() {
+    zlib_filefunc64_def funcs{};
+    funcs.zopen64_file = ZOpen;
+    funcs.zread_file = ZRead;
+    funcs.zwrite_file = ZWrite;
+    funcs.ztell64_file = ZTell;
+    funcs.zseek64_file = ZSeek;
+    funcs.zclose_file = ZClose;
+    funcs.zerror_file = ZError;
+    funcs.opaque = &mem;
+    zip = unzOpen2_64(nullptr, &funcs);
+    if (!zip) return false;
+    // Index every entry once, so that opening never scans the directory again.
+    for (int rc = unzGoToFirstFile(zip); rc == UNZ_OK; rc = unzGoToNextFile(zip)) {
+      char name[1024];
+      unz_file_info64 info{};
+      if (unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK) break;
+      std::string n(name);
+      if (n.empty() || n.back() == '/') continue;  // folder entries
+      Entry e;
+      if (unzGetFilePos64(zip, &e.pos) != UNZ_OK) continue;
+      e.size = info.uncompressed_size;
+      index.emplace(text::ToLowerAscii(text::FromUtf8(n)), e);  // the first of equal names wins
+    }
+    return true;
+  }
+
+  Entry* Find(const u16& name) {
+    auto it = index.find(text::ToLowerAscii(name));
+    return it == index.end() ? nullptr : &it->second;
+  }
+
+  // Inflates an entry through a 4096-byte buffer; a damaged entry (bad data,
+  // wrong CRC, wrong size) reads as missing.
+  std::optional<std::string> Read(const u16& name, size_t maxBytes) {
+    std::lock_guard<std::mutex> guard(lock);
+    Entry* e = Find(name);
+    if (!e || e->state == EntryState::Bad) return std::nullopt;
+    if (e->size > maxBytes) return std::nullopt;
+    if (unzGoToFilePos64(zip, &e->pos) != UNZ_OK || unzOpenCurrentFile(zip) != UNZ_OK) {
+      e->state = EntryState::Bad;
+      return std::nullopt;
+    }
+    std::string out;
+    out.reserve(static_cast<size_t>(e->size));
+    char buf[4096];
+    bool ok = true;
+    for (;;) {
+      int n = unzReadCurrentFile(zip, buf, sizeof buf);
+      if (n < 0) { ok = false; break; }
+      if (n == 0) break;
+      out.append(buf, static_cast<size_t>(n));
+      if (out.size() > e->size) { ok = false; break; }
+    }
+    if (unzCloseCurrentFile(zip) != UNZ_OK) ok = false;
+    if (out.size() != e->size) ok = false;
+    e->state = ok ? EntryState::Good : EntryState::Bad;
+    if (!ok) return std::nullopt;
+    return out;
+  }
+
+  bool Exists(const u16& name) {
+    {
+      std::lock_guard<std::mutex> guard(lock);
+      Entry* e = Find(name);
+      if (!e) return false;
+      if (e->state != EntryState::Unknown) return e->state == EntryState::Good;
+    }
+    return Read(name, size_t(1) << 30).has_value();
+  }
+};
+
+std::mutex g_archivesLock;
+std::map<u16, std::unique_ptr<Archive>>& Archives() {
+  static std::map<u16, std::unique_ptr<Archive>> archives;
+  return archives;
+}
+
+// "ZIP::Incbin::DA2.ZIP//Images/x.png" -> archive "DA2.ZIP", entry "Images/x.png"
+bool SplitArchivePath(const u16& path, Archive*& archive, u16& entry) {
+  if (path.rfind(u"ZIP::", 0) != 0) return false;
+  size_t sep = path.find(u"//", 5);
+  if (sep == u16::npos) return false;
+  u16 name = path.substr(5, sep - 5);
+  if (name.rfind(u"Incbin::", 0) == 0) name = name.substr(8);
+  entry = path.substr(sep + 2);
+  std::lock_guard<std::mutex> guard(g_archivesLock);
+  auto it = Archives().find(text::ToLowerAscii(name));
+  archive = it == Archives().end() ? nullptr : it->second.get();
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// Native paths
+
+char16_t FoldCase(char16_t c) {
+  if (c >= u'A' && c <= u'Z') return static_cast<char16_t>(c + 32);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<char16_t>(c + 32);
+  return c;
+}
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  u16 x = text::FromUtf8(a), y = text::FromUtf8(b);
+  if (x.size() != y.size()) return false;
+  for (size_t i = 0; i < x.size(); ++i)
+    if (FoldCase(x[i]) != FoldCase(y[i])) return false;
+  return true;
+}
+
+bool LExists(const std::string& p) {
+  struct stat st;
+  return lstat(p.c_str(), &st) == 0;
+}
+
+}  // namespace
+
+bool RegisterArchive(const u16& name, const unsigned char* data, size_t size) {
+  auto a = std::make_unique<Archive>();
+  a->mem = MemFile{data, size, 0};
+  if (!a->Open()) return false;
+  std::lock_guard<std::mutex> guard(g_archivesLock);
+  Archives()[text::ToLowerAscii(name)] = std::move(a);
+  return true;
+}
+
+bool RegisterEmbeddedArchive() {
+  return RegisterArchive(u"DA2.ZIP", parlavinto_archive_begin,
+                         static_cast<size_t>(parlavinto_archive_end - parlavinto_archive_begin));
+}
+
+u16 EmbeddedRoot() { return u"ZIP::Incbin::DA2.ZIP//"; }
+
+bool IsArchivePath(const u16& path) { return path.rfind(u"ZIP::", 0) == 0; }
+
+std::string NativePath(const u16& path) {
+  if (IsArchivePath(path)) return text::ToUtf8(path);
+  std::string p = text::ToUtf8(path);
+  for (auto& c : p) if (c == '\\') c = '/';
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= p.size()) {
+    size_t end = p.find('/', start);
+    if (end == std::string::npos) end = p.size();
+    if (end > start) parts.push_back(p.substr(start, end - start));
+    start = end + 1;
+  }
+  bool absolute = !p.empty() && p[0] == '/';
+  bool trailing = !p.empty() && p.back() == '/';
+  std::string cur = absolute ? "/" : "";
+  bool resolving = true;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const std::string& part = parts[i];
+    std::string candidate = cur + part;
+    if (resolving && part != "." && part != ".." && !LExists(candidate)) {
+      std::string found;
+      if (DIR* d = opendir(cur.empty() ? "." : cur.c_str())) {
+        while (dirent* de = readdir(d)) {
+          std::string n = de->d_name;
+          if (n == "." || n == "..") continue;
+          if (SameIgnoringCase(n, part)) {
+            // prefer an exact match; otherwise the first one in name order
+            if (found.empty() || n < found) found = n;
+          }
+        }
+        closedir(d);
+      }
+      if (!found.empty()) candidate = cur + found;
+      else resolving = false;
+    }
+    cur = candidate;
+    if (i + 1 < parts.size()) cur += "/";
+  }
+  if (trailing && !cur.empty() && cur.back() != '/') cur += "/";
+  return cur;
+}
+
+Type FileType(const u16& path) {
+  Archive* a = nullptr;
+  u16 entry;
+  if (SplitArchivePath(path, a, entry)) return a && a->Exists(entry) ? Type::File : Type::None;
+  std::string n = NativePath(path);
+  if (n.empty()) return Type::None;
+  struct stat st;
+  if (stat(n.c_str(), &st) != 0) return Type::None;
+  if (S_ISDIR(st.st_mode)) return Type::Folder;
+  return Type::File;
+}
+
+bool CanRead(const u16& path) {
+  Archive* a = nullptr;
+  u16 entry;
+  if (SplitArchivePath(path, a, entry)) return a && a->Exists(entry);
+  std::string n = NativePath(path);
+  if (n.empty()) return false;
+  struct stat st;
+  if (stat(n.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  int fd = open(n.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  close(fd);
+  return true;
+}
+
+std::optional<std::string> ReadAll(const u16& path, size_t maxBytes) {
+  Archive* a = nullptr;
+  u16 entry;
+  if (SplitArchivePath(path, a, entry)) {
+    if (!a) return std::nullopt;
+    return a->Read(entry, maxBytes);
+  }
+  std::string n = NativePath(path);
+  if (n.empty()) return std::nullopt;
+  int fd = open(n.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat st;
+  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) { close(fd); return std::nullopt; }
+  std::string out;
+  if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+  char buf[65536];
+  for (;;) {
+    ssize_t r = read(fd, buf, sizeof buf);
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      close(fd);
+      return std::nullopt;
+    }
+    if (r == 0) break;
+    if (out.size() + static_cast<size_t>(r) > maxBytes) { close(fd); return std::nullopt; }
+    out.append(buf, static_cast<size_t>(r));
+  }
+  close(fd);
+  return out;
+}
+
+bool WriteAllAtomic(const u16& path, const std::string& bytes) {
+  if (IsArchivePath(path)) return false;
+  std::string target = NativePath(path);
+  if (target.empty() || target.back() == '/') return false;
+  struct stat old;
+  bool hadOld = stat(target.c_str(), &old) == 0;
+  if (hadOld && S_ISDIR(old.st_mode)) return false;
+  size_t slash = target.rfind('/');
+  std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  std::string tmp = dir + "." + base + ".XXXXXX";
+  std::vector<char> tmpl(tmp.begin(), tmp.end());
+  tmpl.push_back('\0');
+  int fd = mkstemp(tmpl.data());
+  if (fd < 0) return false;
+  std::string tmpName(tmpl.data());
+  bool ok = true;
+  size_t done = 0;
+  while (ok && done < bytes.size()) {
+    ssize_t w = write(fd, bytes.data() + done, bytes.size() - done);
+    if (w < 0 && errno == EINTR) continue;
+    if (w <= 0) ok = false;
+    else done += static_cast<size_t>(w);
+  }
+  if (ok && fsync(fd) != 0) ok = false;
+  if (ok) fchmod(fd, hadOld ? (old.st_mode & 07777) : 0644);
+  if (close(fd) != 0) ok = false;
+  if (ok && rename(tmpName.c_str(), target.c_str()) != 0) ok = false;
+  if (!ok) unlink(tmpName.c_str());
+  return ok;
+}
+
+bool CreateFolders(const u16& path) {
+  if (IsArchivePath(path)) return false;
+  std::string n = NativePath(path);
+  if (n.empty()) return false;
+  std::string cur;
+  size_t i = 0;
+  if (n[0] == '/') { cur = "/"; i = 1; }
+  while (i <= n.size()) {
+    size_t end = n.find('/', i);
+    if (end == std::string::npos) end = n.size();
+    if (end > i) {
+      cur += n.substr(i, end - i);
+      struct stat st;
+      if (stat(cur.c_str(), &st) != 0) {
+        if (mkdir(cur.c_str(), 0755) != 0 && errno != EEXIST) return false;
+      } else if (!S_ISDIR(st.st_mode)) {
+        return false;
+      }
+      cur += "/";
+    }
+    i = end + 1;
+  }
+  return true;
+}
+
+bool CopyFile(const u16& from, const u16& to, bool replace) {
+  if (!replace && FileType(to) != Type::None) return false;
+  auto data = ReadAll(from);
+  if (!data) return false;
+  return WriteAllAtomic(to, *data);
+}
+
+bool Remove(const u16& path) {
+  if (IsArchivePath(path)) return false;
+  std::string n = NativePath(path);
+  return !n.empty() && (unlink(n.c_str()) == 0 || rmdir(n.c_str()) == 0);
+}
+
+u16 Env(const char* name) {
+  const char* v = std::getenv(name);
+  return v ? text::FromUtf8(v) : u16();
+}
+
+u16 AppDataFolder() {
+#ifdef _WIN32
+  return Env("APPDATA");
+#else
+  u16 xdg = Env("XDG_DATA_HOME");
+  if (!xdg.empty() && xdg[0] == u'/') {
+    while (xdg.size() > 1 && xdg.back() == u'/') xdg.pop_back();
+    return xdg;
+  }
+  u16 home = Env("HOME");
+  if (home.empty()) {
+    if (passwd* pw = getpwuid(getuid())) home = text::FromUtf8(pw->pw_dir);
+  }
+  while (home.size() > 1 && home.back() == u'/') home.pop_back();
+  return home + u"/.local/share";
+#endif
+}
+
+u16 FileName(const u16& path) {
+  size_t p = path.find_last_of(u"/\\");
+  return p == u16::npos ? path : path.substr(p + 1);
+}
+
+std::unique_ptr<Stream> Stream::Open(const u16& path) {
+  auto data = ReadAll(path);
+  if (!data) return nullptr;
+  auto s = std::make_unique<Stream>();
+  s->data_ = std::move(*data);
+  return s;
+}
+
+std::string Stream::ReadLine() {
+  std::string line;
+  while (pos_ < data_.size()) {
+    char c = data_[pos_++];
+    if (c == '\n' || c == '\0') break;
+    if (c != '\r') line.push_back(c);
+  }
+  return line;
+}
+
+size_t Stream::Read(char* dest, size_t n) {
+  size_t left = data_.size() - pos_;
+  if (n > left) n = left;
+  std::memcpy(dest, data_.data() + pos_, n);
+  pos_ += n;
+  return n;
+}
+
+}  // namespace fs

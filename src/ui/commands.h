@@ -1,0 +1,3 @@
+// Commands of menus, toolbar and forms, and the switching between the modes.
+#pragma once
+#include "ui/mainwindow.h"
