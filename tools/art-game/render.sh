@@ -7,7 +7,7 @@ root=$(cd "$here/../.." && pwd)
 svgdir="$here/svg"
 out="$root/assets/Images"
 mkdir -p "$out"
-python3 "$here/make_svgs.py" "$svgdir"
+PYTHONDONTWRITEBYTECODE=1 python3 "$here/make_svgs.py" "$svgdir"
 
 IM=/usr/bin/convert
 
