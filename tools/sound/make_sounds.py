@@ -17,14 +17,14 @@ import time
 from synth import (SR, TAU, Mix, adsr, biquad, BELL, CELESTA, echo, fade_edges,
                    fm, GLOCKENSPIEL, hz, limit, loudness_db, mallet_click, MARIMBA,
                    mixsum, multiply, noise, nsamp, onepole, pluck, pulse, reverb,
-                   saw, scale, smooth_random, struck, svf, write_wav, XYLOPHONE)
+                   saw, smooth_random, struck, svf, write_wav, XYLOPHONE)
 
 # Loudness targets (dB on the approximate short-term scale of loudness_db)
 # and the peak ceiling.  The jingles and slot.ogg are played at volume 0.5,
 # sound.ogg at 1.0, so sound.ogg is mastered a little lower to land just above
 # the rest instead of jumping out.  The wrong-answer jingles hold their tone
 # where the right-answer ones ring away, so they sit 2 dB lower; slot.ogg is
-# continuous and sits 4 dB lower.
+# continuous and sits 6 dB lower.
 TARGET = -12.0
 CEILING = 10.0 ** (-3.4 / 20.0)     # leaves room for the encoder's overshoot
 
@@ -47,10 +47,10 @@ def brass(note, dur, gate, bright=1.0, detune=0.0, vib=0.004):
     na = nsamp(0.06)
     for i in range(min(na, n)):
         env[i] *= 1.0 + 0.25 * math.sin(math.pi * i / na)
-    idx = [0.4 + 2.6 * bright * e for e in env]
+    idx = [0.5 + 3.6 * bright * e for e in env]
     sig = fm(f, dur, 1.0, idx, env, vib_rate=5.2, vib_depth=vib, vib_delay=0.18,
              feedback=0.2)
-    return biquad(sig, "lowpass", 5000.0)
+    return biquad(sig, "lowpass", 6500.0)
 
 
 def reed(freqs, env, formants, lp=2500.0, width=0.5, breath=0.0, rng=None):
@@ -189,16 +189,14 @@ def ja5():
 
 
 def ja6():
-    """Celesta sparkle: quick random steps up the E major pentatonic, then a
+    """Celesta sparkle: a quick zig-zag up the E major pentatonic, then a
     shimmering chord."""
     rng = random.Random(106)
     m = Mix(1.85)
-    scale_notes = ["E5", "F#5", "G#5", "B5", "C#6", "E6", "F#6", "G#6", "B6", "C#7", "E7"]
-    pos = 0
+    sparkle = ["G#5", "B5", "E6", "C#6", "F#6", "G#6", "E6", "B6", "C#7", "E7"]
     t = 0.0
-    for k in range(9):
-        pos = min(len(scale_notes) - 2, pos + rng.choice((1, 1, 2)))
-        bar(m, CELESTA, scale_notes[pos], t, 0.30, rng.uniform(-0.7, 0.7), 0.8, rng,
+    for k, note in enumerate(sparkle):
+        bar(m, CELESTA, note, t, 0.30, (-0.6, 0.6)[k % 2] * rng.uniform(0.4, 1.0), 0.8, rng,
             click=0.03, attack=0.003)
         t += 0.042 + rng.uniform(-0.006, 0.006)
     t += 0.03
@@ -307,15 +305,17 @@ def nein4():
     wob = smooth_random(n, rng, 14.0, 0.35)
     freqs = [0.0] * n
     env = [0.0] * n
+    puff = 0.0
     for i in range(n):
         t = i / SR
         u = t / 1.35
         semis = -14.0 * u ** 1.4 + wob[i] + 0.5 * math.sin(TAU * 6.0 * t)
         freqs[i] = hz("F#4") * 2.0 ** (semis / 12.0)
         a = min(1.0, t / 0.03) * (1.0 - u) ** 0.8
-        if u > 0.6:                      # the last air comes out in puffs
-            a *= 0.65 + 0.35 * math.sin(TAU * (11.0 + 8.0 * u) * t)
-        env[i] = a
+        # the last air comes out in puffs, faster and faster
+        puff += TAU * (9.0 + 10.0 * u) / SR
+        depth = 0.4 * min(1.0, max(0.0, (u - 0.5) / 0.2))
+        env[i] = a * (1.0 - depth * (0.5 + 0.5 * math.cos(puff)))
     s = reed(freqs, env, [(650.0, 2.5, 1.0), (1100.0, 3.0, 0.6), (2400.0, 4.0, 0.2)],
              lp=3200.0, width=0.3, breath=0.05, rng=rng)
     m.add(s, 0.0, 1.0, 0.0)
@@ -339,8 +339,9 @@ def nein5():
         m.add(s, t, 1.3, (-0.2, 0.1, -0.1, 0.2)[k])
     # soft pizzicato bass underneath
     rng = random.Random(205)
-    for t, note in ((0.0, "D3"), (0.57, "D3")):
-        m.add(pluck(hz(note), 0.7, rng, t60=0.6, bright=0.3), t, 0.35, 0.0)
+    for t, note in ((0.0, "D3"), (0.57, "B2")):       # ends on B minor
+        bass = biquad(pluck(hz(note), 0.7, rng, t60=0.6, bright=0.3), "lowpass", 1200.0)
+        m.add(bass, t, 0.4, 0.0)
     reverb(m, wet=0.3, room=0.8)
     return m, 0.2
 
@@ -354,20 +355,22 @@ def nein6():
     ph = 0.0
     for i in range(n):
         t = i / SR
-        f = 85.0 + 110.0 * math.exp(-t / 0.035)
+        # a hollow wooden knock that sags in pitch (small speakers still carry it)
+        f = 150.0 + 140.0 * math.exp(-t / 0.03)
         ph += TAU * f / SR
-        bonk[i] = math.sin(ph + 0.4 * math.sin(2.0 * ph)) * math.exp(-t / 0.09) * min(1.0, t / 0.002)
-    wood = onepole(mallet_click(0.03, 900.0, rng, 1.0), 1200.0)
-    m.add(bonk, 0.0, 0.9, 0.0)
-    m.add(wood, 0.0, 0.6, 0.0)
+        e = math.exp(-t / 0.08) * min(1.0, t / 0.002)
+        bonk[i] = e * (math.sin(ph + 0.5 * math.sin(2.0 * ph)) + 0.3 * math.sin(2.76 * ph))
+    wood = onepole(mallet_click(0.03, 1500.0, rng, 1.0), 1800.0)
+    m.add(bonk, 0.0, 0.8, 0.0)
+    m.add(wood, 0.0, 0.5, 0.0)
     t = 0.16
-    for k, (note, p) in enumerate((("A3", -0.3), ("C4", 0.3), ("E4", 0.0), ("A2", 0.0))):
+    for k, (note, p) in enumerate((("A3", 0.0), ("C4", -0.3), ("E4", 0.3), ("A4", 0.0))):
         dur = 1.35
         ln = nsamp(dur)
         amp = adsr(ln, 0.004, 0.9, 0.25, 0.3, 0.95)
-        idx = [1.4 * math.exp(-i / (0.25 * SR)) + 0.15 for i in range(ln)]
+        idx = [1.8 * math.exp(-i / (0.3 * SR)) + 0.25 for i in range(ln)]
         s = fm(hz(note), dur, 1.0, idx, amp)
-        m.add(s, t + 0.012 * k, 0.28, p)
+        m.add(s, t + 0.012 * k, 0.26, p)
     reverb(m, wet=0.32, room=0.82)
     return m, 0.25
 
@@ -386,11 +389,11 @@ def tick(rng, accent, kind="tick"):
     snap = biquad(nz, "bandpass", rng.uniform(3200.0, 4200.0), 1.2)
     for i in range(n):
         t = i / SR
-        v = snap[i] * math.exp(-t / 0.0018) * 0.9
-        v += 0.35 * sin(TAU * fr * t) * math.exp(-t / 0.004)
+        v = snap[i] * math.exp(-t / 0.002) * 2.5
+        v += 0.5 * sin(TAU * fr * t) * math.exp(-t / 0.005)
         if accent:
-            v += 0.7 * sin(TAU * fw * t) * math.exp(-t / 0.009)
-            v += 0.5 * sin(TAU * 330.0 * t) * math.exp(-t / 0.012)
+            v += 0.5 * sin(TAU * fw * t) * math.exp(-t / 0.008)
+            v += 0.3 * sin(TAU * 330.0 * t) * math.exp(-t / 0.01)
         out[i] = v
     if kind == "clack":                     # the heavier stop of the wheel
         body = [0.0] * n
@@ -421,7 +424,7 @@ def slot():
     # whirr of the wheels
     wh = onepole(onepole(noise(n, rng), 700.0), 700.0)
     wh = [w * (0.6 + 0.4 * math.sin(TAU * 20.0 * i / SR)) for i, w in enumerate(wh)]
-    m.add(wh, 0.0, 0.35, 0.0)
+    m.add(wh, 0.0, 0.2, 0.0)
     # soft tone rising a fifth, pulsing with the counter
     tone = [0.0] * n
     ph = 0.0
@@ -449,8 +452,8 @@ def landing():
     """The counter lands: clack, clack, ding, with a short bright chord."""
     rng = random.Random(302)
     m = Mix(1.6)
-    m.add(tick(rng, True, "clack"), 0.0, 0.7, -0.1)
-    m.add(tick(rng, True, "clack"), 0.105, 0.75, 0.1)
+    m.add(tick(rng, True, "clack"), 0.0, 1.1, -0.1)
+    m.add(tick(rng, True, "clack"), 0.105, 1.2, 0.1)
     t = 0.22
     m.add(struck(hz("C7"), 1.3, BELL, attack=0.001), t, 0.35, 0.0)
     for note, g, p in (("C5", 0.3, -0.3), ("E5", 0.28, 0.3), ("G5", 0.28, -0.1), ("C6", 0.3, 0.2)):
@@ -470,7 +473,7 @@ SOUNDS = {
     "Ja 4": (ja4, 0.0), "Ja 5": (ja5, 0.0), "Ja 6": (ja6, 0.0),
     "Nein 1": (nein1, -2.0), "Nein 2": (nein2, -2.0), "Nein 3": (nein3, -2.0),
     "Nein 4": (nein4, -2.0), "Nein 5": (nein5, -2.0), "Nein 6": (nein6, -2.0),
-    "slot": (slot, -4.0), "sound": (landing, -4.0),
+    "slot": (slot, -6.0), "sound": (landing, -4.0),
 }
 
 
@@ -499,6 +502,11 @@ def main(argv):
         return 2
     outdir = argv[1]
     names = argv[2:] or list(SOUNDS)
+    unknown = [n for n in names if n not in SOUNDS]
+    if unknown:
+        print("unknown sound(s): %s; known: %s" % (", ".join(unknown), ", ".join(SOUNDS)),
+              file=sys.stderr)
+        return 2
     os.makedirs(outdir, exist_ok=True)
     for name in names:
         t0 = time.time()
