@@ -1,0 +1,107 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include "app/eventloop.h"
+#include "ini/ini.h"
+#include "platform/fs/fs.h"
+#include "support/sandbox.h"
+
+using testing_support::Sandbox;
+
+namespace {
+
+TEST(Startup, PathRoots) {
+  Sandbox box;
+  testing_support::UseDataFolderIn(box);
+  EXPECT_EQ(u"ZIP::Incbin::DA2.ZIP//Images/", BilderPfad);
+  EXPECT_EQ(u"ZIP::Incbin::DA2.ZIP//Sounds/", TonPfad);
+  EXPECT_EQ(u"ZIP::Incbin::DA2.ZIP//Musical/", MusicalPfad);
+  EXPECT_EQ(u"ZIP::Incbin::DA2.ZIP//Sonst/", SonstPfad);
+  EXPECT_EQ(u"ZIP::Incbin::DA2.ZIP//User/", VorlagenPfad);
+  EXPECT_EQ(text::FromUtf8(box.Dir()) + u"\\Brelquisto\\Parlavinto\\", DatenPfad);
+}
+
+TEST(Startup, FirstRunCopiesTheTemplatesInTheListsLetterCase) {
+  Sandbox box;
+  testing_support::UseDataFolderIn(box);
+  KopiereBenutzerDateien();
+  const std::string data = "Brelquisto/Parlavinto/";
+  EXPECT_TRUE(box.Exists(data + "Daten/Spiele"));
+  for (const char* f : {"info.html", "logo.png", "Parlavinto255.gif", "Styles.css", "Fragen 0.dat", "Portrait.jpg"})
+    EXPECT_TRUE(box.Exists(data + f)) << f;
+  EXPECT_FALSE(box.Exists(data + "Parlavinto.Ini"));  // the archive holds no settings file
+  EXPECT_EQ(*fs::ReadAll(VorlagenPfad + u"styles.css"), box.Read(data + "Styles.css"));
+
+  IniDatei = DatenPfad + u"Parlavinto.Ini";
+  StempleStartzeit();
+  std::string ini = box.Read(data + "Parlavinto.Ini");
+  ASSERT_EQ(0u, ini.rfind("[Allgemein]\r\nLastStart=", 0));
+  EXPECT_EQ(std::string("[Allgemein]\r\nLastStart=").size() + 20 + 2, ini.size());
+
+  // second start: not a first run, nothing is copied
+  box.Write(data + "Fragen 0.dat", "[Quiz 1]\r\nFrage=meine\r\n");
+  std::remove((box.Dir() + "/" + data + "logo.png").c_str());
+  KopiereBenutzerDateien();
+  EXPECT_FALSE(box.Exists(data + "logo.png"));
+  // settings file gone but folder kept: templates return, the user's file stays
+  std::remove((box.Dir() + "/" + data + "Parlavinto.Ini").c_str());
+  KopiereBenutzerDateien();
+  EXPECT_TRUE(box.Exists(data + "logo.png"));
+  EXPECT_EQ("[Quiz 1]\r\nFrage=meine\r\n", box.Read(data + "Fragen 0.dat"));
+}
+
+TEST(Startup, StartTimeFormat) {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  EXPECT_EQ(u"05 Mar 2010 14:07:33", StartzeitText(1267798053));
+  EXPECT_EQ(u"31 Dec 1999 23:59:59", StartzeitText(946684799));
+}
+
+TEST(Startup, TempFolder) {
+  setenv("TEMP", "", 1);
+  setenv("TMP", "/tmp/tmpvar", 1);
+  EXPECT_EQ(u"/tmp/tmpvar\\", TempPfad());
+  setenv("TEMP", "/tmp/tempvar", 1);
+  EXPECT_EQ(u"/tmp/tempvar\\", TempPfad());
+  unsetenv("TEMP");
+  unsetenv("TMP");
+  setenv("TMPDIR", "/var/tmp", 1);
+  EXPECT_EQ(u"/var/tmp\\", TempPfad());
+  unsetenv("TMPDIR");
+  EXPECT_EQ(u"/tmp\\", TempPfad());
+}
+
+TEST(Startup, ManualIsCopiedThenOpened) {
+  Sandbox box;
+  testing_support::UseDataFolderIn(box);
+  setenv("TEMP", box.Dir().c_str(), 1);
+  u16 opened;
+  gui::SetOpenDocumentHandler([&](const u16& p) { opened = p; return true; });
+  ZeigeHandbuch();
+  gui::SetOpenDocumentHandler(nullptr);
+  unsetenv("TEMP");
+  const std::string want = box.Dir() + "/" + text::ToUtf8(ProgrammName()) + " Parlavinto.PDF";
+  EXPECT_EQ(text::FromUtf8(want), opened);
+  if (fs::CanRead(SonstPfad + u"Parlavinto.pdf")) EXPECT_EQ(fs::Type::File, fs::FileType(text::FromUtf8(want)));
+}
+
+TEST(Startup, ListLinesLeavingTheTemplateFolderCopyNothing) {
+  Sandbox box;
+  testing_support::UseDataFolderIn(box);
+  // roots are plain prefixes, so a native folder can stand in for the archive
+  SonstPfad = box.Path("sonst/");
+  VorlagenPfad = box.Path("vorlagen/sub/");
+  box.Write("sonst/Setup.Lst", "ok.txt\r\n../secret.txt\r\n/etc/hostname\r\n..\\secret.txt\r\n\r\nmissing.txt");
+  box.Write("vorlagen/sub/ok.txt", "fine");
+  box.Write("vorlagen/secret.txt", "secret");
+  KopiereBenutzerDateien();
+  const std::string data = "Brelquisto/Parlavinto/";
+  EXPECT_EQ("fine", box.Read(data + "ok.txt"));
+  EXPECT_FALSE(box.Exists("Brelquisto/secret.txt"));
+  EXPECT_FALSE(box.Exists(data + "secret.txt"));
+  EXPECT_FALSE(box.Exists(data + "missing.txt"));
+  SetzePfade();
+}
+
+}  // namespace
