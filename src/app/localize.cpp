@@ -20,13 +20,22 @@ constexpr size_t kMaxLanguageFile = size_t(1) << 26;
 // Deeper nesting of translations is treated like a cycle.
 constexpr size_t kMaxDepth = 64;
 // Work allowed for one outermost LocalizeString call (characters produced
-// plus tokens translated); beyond it the expansion is runaway.
+// plus tokens translated) beyond four times its text; more is runaway.
 constexpr size_t kMaxWork = size_t(1) << 23;
 
 // Texts currently being localized, innermost last (the cycle check).
 std::vector<const u16*> g_active;
 size_t g_work = 0;
+size_t g_budget = kMaxWork;
 bool g_runaway = false;
+
+// Keeps a text on the stack of texts being localized while it is scanned.
+struct ActiveText {
+  explicit ActiveText(const u16& text) { g_active.push_back(&text); }
+  ~ActiveText() { g_active.pop_back(); }
+  ActiveText(const ActiveText&) = delete;
+  ActiveText& operator=(const ActiveText&) = delete;
+};
 
 const char16_t* const kHeader = u"[LanguageDefinition]";
 const char16_t* const kError = u"!ERROR!";
@@ -132,7 +141,7 @@ void WarnCycle(const u16& text) {
 
 bool Spend(size_t amount) {
   g_work += amount;
-  if (g_work > kMaxWork) g_runaway = true;
+  if (g_work > g_budget) g_runaway = true;
   return !g_runaway;
 }
 
@@ -141,6 +150,45 @@ u16 Localize(const u16& text);
 u16 TranslateContent(const u16& content) {
   if (!g_language) return content;
   return Localize(g_language->LookupToken(content));
+}
+
+// Replaces the tokens of one text, left to right, innermost first; the text
+// inserted for a token is not scanned again.
+u16 ReplaceTokens(const u16& text) {
+  u16 out;
+  out.reserve(text.size());
+  std::vector<size_t> open;  // content start of each open token in out
+  int openRun = 0, closeRun = 0;
+  for (char16_t c : text) {
+    if (c == u'{') {
+      closeRun = 0;
+      out.push_back(c);
+      if (++openRun == 2) {  // a third "{" starts counting anew
+        open.push_back(out.size());
+        openRun = 0;
+      }
+    } else if (c == u'}') {
+      openRun = 0;
+      if (closeRun == 1 && !open.empty()) {
+        // out ends with the first "}"; the token starts two before its content
+        const size_t p = open.back();
+        open.pop_back();
+        const u16 content = out.substr(p, out.size() - 1 - p);
+        out.resize(p - 2);
+        const u16 shown = TranslateContent(content);
+        if (g_runaway || !Spend(shown.size())) break;
+        out += shown;
+        closeRun = 0;
+      } else {
+        out.push_back(c);
+        closeRun = closeRun == 1 ? 0 : 1;
+      }
+    } else {
+      openRun = closeRun = 0;
+      out.push_back(c);
+    }
+  }
+  return out;
 }
 
 u16 Localize(const u16& text) {
@@ -156,45 +204,11 @@ u16 Localize(const u16& text) {
     return kError;
   }
   if (!Spend(text.size() + 1)) return kError;  // the outermost call warns
-  g_active.push_back(&text);
-
   u16 out;
-  out.reserve(text.size());
-  std::vector<size_t> open;  // content start of each open token in out
-  int openRun = 0, closeRun = 0;
-  for (char16_t c : text) {
-    if (c == u'{') {
-      closeRun = 0;
-      out.push_back(c);
-      if (++openRun == 2) {
-        open.push_back(out.size());
-        openRun = 0;
-      }
-    } else if (c == u'}') {
-      openRun = 0;
-      if (closeRun == 1 && !open.empty()) {
-        // out ends with the first "}"; the token starts two before its content
-        size_t p = open.back();
-        open.pop_back();
-        u16 content = out.substr(p, out.size() - 1 - p);
-        out.resize(p - 2);
-        u16 shown = TranslateContent(content);
-        if (g_runaway) break;
-        out += shown;
-        closeRun = 0;
-        // the inserted text may have grown the result
-        if (!Spend(shown.size())) break;
-      } else {
-        out.push_back(c);
-        closeRun = closeRun == 1 ? 0 : 1;
-      }
-    } else {
-      openRun = closeRun = 0;
-      out.push_back(c);
-    }
+  {
+    ActiveText active(text);
+    out = ReplaceTokens(text);
   }
-
-  g_active.pop_back();
   if (g_runaway) {
     if (g_active.empty()) WarnCycle(text);
     return kError;
@@ -269,6 +283,7 @@ u16 LocalizeString(const u16& text) {
   const bool outermost = g_active.empty();
   if (outermost) {
     g_work = 0;
+    g_budget = kMaxWork + 4 * text.size();
     g_runaway = false;
   }
   return Localize(text);

@@ -62,6 +62,7 @@ TEST_F(Localize, EntryLines) {
       {"A=\"x;y\";z", u"a", u"x;y"},
       {"A=\"a\\;b\"", u"a", u"a;b"},
       {"A=\"a;b", u"a", u"\"a"},
+      {"A=a\\;b", u"a", u"a\\"},  // unquoted: every ";" starts a comment
       // escapes; the doubled backslash is resolved first
       {"A=1\\\\n2", u"a", u"1\\n2"},
       {"A=1\\\\\\n2", u"a", u"1\\\n2"},
@@ -406,6 +407,10 @@ TEST_F(Localize, BadInputGivesSafeResults) {
   nested += u"Help";
   for (int i = 0; i < 100000; ++i) nested += u"}}";
   EXPECT_EQ(u"Hilfe", LocalizeString(nested));
+  std::u16string heavy = std::u16string(2000, u'{') + text::FromLatin1(mb) + std::u16string(2000, u'}');
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(u"!ERROR!", LocalizeString(heavy));  // a megabyte carried up a thousand levels
+  testing::internal::GetCapturedStdout();
   std::u16string garbageText = text::FromLatin1(garbage);
   LocalizeString(garbageText);  // must simply come back
   EXPECT_EQ(u"Hilfe", LocalizeString(u"{{Help}}"));
