@@ -38,6 +38,22 @@ def picture_for(name, screens, work):
     return png
 
 
+EMBLEM = "../art-ui/emblem.svg"
+
+
+def cover_emblem(source, text, work):
+    """The about-page badge sits on a cream square; on the burgundy cover the
+    square goes, so only the round badge shows."""
+    svg = (source.parent / EMBLEM).resolve()
+    if not svg.is_file() or EMBLEM not in text:
+        return text
+    drawing = re.sub(r'<rect width="255" height="255" fill="[^"]*"\s*/>', "",
+                     svg.read_text(encoding="utf-8"), count=1)
+    target = work / "emblem.svg"
+    target.write_text(drawing, encoding="utf-8")
+    return text.replace('src="%s"' % EMBLEM, 'src="%s"' % target.resolve().as_uri())
+
+
 def main():
     if len(sys.argv) != 4:
         print(__doc__.strip(), file=sys.stderr)
@@ -59,6 +75,7 @@ def main():
             match.group(1), picture.resolve().as_uri(), html.escape(label, True))
 
     text, places = FIGURE.subn(fill, text)
+    text = cover_emblem(source, text, work)
     output.write_text(text, encoding="utf-8")
     print("screenshots: %d of %d places filled%s" % (
         len(used), places, (" (" + ", ".join(used) + ")") if used else ""))
