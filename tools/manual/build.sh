@@ -28,6 +28,11 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# A fixed date keeps the embedded font subsets, and so the PDF, byte-identical
+# from one build to the next.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-1700000000}
+export SOURCE_DATE_EPOCH
+
 python3 "$here/prepare.py" "$here/handbuch.html" "$work/handbuch.html" "$work"
 # The base URL keeps the style sheet and the pictures relative to this folder.
 weasyprint --base-url "$here/" --presentational-hints "$work/handbuch.html" "$work/Parlavinto.pdf"
