@@ -39,6 +39,11 @@ std::string Asset(const std::u16string& entry) {
   return bytes ? *bytes : std::string();
 }
 
+std::u16string FontPath(const char16_t* name) {
+  fs::RegisterEmbeddedArchive();
+  return fs::EmbeddedRoot() + u"Sonst/" + name;
+}
+
 // ---------------------------------------------------------------- PNG encoding for the tests
 void PngWriteToString(png_structp png, png_bytep data, png_size_t n) {
   static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), n);
@@ -416,7 +421,7 @@ TEST(DrawGeometry, ScaleAppliesToSizesNotPositions) {
 }
 
 TEST(DrawGeometry, ViewportClipsEveryOperation) {
-  auto font = draw::Font::Load(fs::EmbeddedRoot() + u"Sonst/arial.ttf", 20, draw::Smooth);
+  auto font = draw::Font::Load(FontPath(u"arial.ttf"), 20, draw::Smooth);
   ASSERT_TRUE(font);
   auto img = Solid(50, 50, 0xFFFFFFFF);
   for (int op = 0; op < 3; ++op) {
@@ -498,10 +503,6 @@ TEST(DrawSurface, StatePersistsAndFlipCounts) {
 }
 
 // ---------------------------------------------------------------- fonts
-std::u16string FontPath(const char16_t* name) {
-  fs::RegisterEmbeddedArchive();
-  return fs::EmbeddedRoot() + u"Sonst/" + name;
-}
 
 TEST(DrawFont, LoadingAndMetrics) {
   for (const char16_t* name : {u"comic.ttf", u"arial.ttf"}) {
