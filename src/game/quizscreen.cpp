@@ -167,14 +167,23 @@ int MaleKeineFrage() {
   draw::Surface* ziel = draw::Target();
   if (!ziel) return 0;
   draw::Surface& s = *ziel;
+  // Centred in the stage left of the ranking panel, on a strip as the
+  // announcement texts are.
+  const int b1 = ComicFont36 ? ComicFont36->TextWidth(KEINE_FRAGE_TEXT) : 0;
+  const int b2 = ComicFont20 ? ComicFont20->TextWidth(KEINE_FRAGE_HINWEIS) : 0;
+  const float streifen = static_cast<float>(std::max({b1, b2, 300})) * Skala * 1.1f;
   s.SetBlend(draw::Blend::Alpha);
+  s.SetAlpha(0.75f);
+  s.SetColor(255, 255, 255);
+  s.SetScale(streifen / 384.0f, 1.25f * Skala);
+  Bild(s, LoecherigBild, 412 * SkalaX - streifen / 2, 330 * SkalaY - 50 * Skala);
   s.SetAlpha(1.0f);
   s.SetScale(Skala, Skala);
   s.SetColor(121, 0, 0);
   s.SetFont(ComicFont36);
-  TextMittig(KEINE_FRAGE_TEXT, T(512 * SkalaX), T(330 * SkalaY));
+  TextMittig(KEINE_FRAGE_TEXT, T(412 * SkalaX), T(330 * SkalaY));
   s.SetFont(ComicFont20);
-  TextMittig(KEINE_FRAGE_HINWEIS, T(512 * SkalaX), T(400 * SkalaY));
+  TextMittig(KEINE_FRAGE_HINWEIS, T(412 * SkalaX), T(330 * SkalaY + 45 * Skala));
   return 0;
 }
 
@@ -217,7 +226,11 @@ int MaleFrage() {
       TextZeilen = SchreibeText(spalteX, spalteY, spalteB, u"[Auflösung:] " + q.Erklaerung[i], TextZeilen + 1);
   }
 
-  // 7. answer fields
+  // 7. answer fields. The answer text sits in the middle of its field: its
+  // line is centred in the field's height and lifted by the empty room our
+  // font keeps above the capitals, whatever the scale.
+  const int zeilenHoehe = ComicFont20 ? ComicFont20->TextHeight(u"T") : 0;
+  const float textVersatz = (25 * SkalaY - zeilenHoehe * Skala) / 2 - 2 * Skala;
   for (int i = 1; i <= anzahl; ++i) {
     switch (AntwortStatus[i]) {
       case -1: s.SetColor(255, 200, 200); break;
@@ -228,7 +241,7 @@ int MaleFrage() {
     s.SetScale(1.0f, 1.0f);
     s.DrawRect((328 - 40 * i) * SkalaX, (417 + 60 * i) * SkalaY, 695 * SkalaX, 25 * SkalaY);
     s.SetColor(1, 1, 1);
-    SchreibeText(T((333 - 40 * i) * SkalaX), T((413 + 60 * i) * SkalaY), T(800 * SkalaX), q.Antwort[i], 0);
+    SchreibeText(T((333 - 40 * i) * SkalaX), T((417 + 60 * i) * SkalaY + textVersatz), T(800 * SkalaX), q.Antwort[i], 0);
   }
 
   // 8. solution picture
