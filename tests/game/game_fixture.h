@@ -53,6 +53,7 @@ class GameTest : public ::testing::Test {
     Spieler = spieler_;
     Jetzt = [] { return gui::Millisecs(); };
     HauptCanvas = nullptr;
+    draw::SetTarget(nullptr);  // the fake canvas goes with the test
     Button[Mdi::BUT_REIHE_Z] = nullptr;
     FragenListeDatei.clear();
     ErlaubteFragen = 0;

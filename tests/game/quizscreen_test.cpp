@@ -64,6 +64,7 @@ TEST_F(QuizCanvas, PaintsOnlyOnRequest) {
 }
 
 TEST_F(QuizCanvas, FadeLowersTheOverlayTillItIsGone) {
+  draw::SetTarget(&canvas.Surface());
   Abblenden = 1.0f;
   int schritte = 0;
   while (Abblenden >= 0.05f && schritte < 100) {
