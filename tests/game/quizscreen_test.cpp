@@ -93,3 +93,19 @@ TEST_F(QuizCanvas, TextFieldKeepsItsLineHeight) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(QuizCanvas, MusicalStringsLongerThanEightAreKeptWhole) {
+  draw::SetTarget(&canvas.Surface());
+  const std::u16string lang = u"ABCDEFGHIJKLMN";
+  MaleMusicalZeile(lang);
+  EXPECT_EQ(lang, LetztesMusical);
+  EXPECT_EQ(lang.size() + 1, MusicalBild.size());
+  MaleMusicalZeile(u"AB");
+  EXPECT_EQ(3u, MusicalBild.size());
+  MaleMusicalZeile(u"");  // draws nothing, keeps the pictures
+  EXPECT_EQ(u"AB", LetztesMusical);
+}
+
+}  // namespace
