@@ -23,3 +23,6 @@ int RangSpieler(int platz);
 int MaleAnsage(int nummer);
 int TextMittig(const u16& text, int x, int y);
 int Ziffer(int zahl, int stelle);
+// The player whose turn it is: element FragenZaehler mod SpielerAnzahl of
+// Spieler (element 0 while no players are taken); may be empty.
+SpielerPtr SpielerAmZug();

@@ -1,19 +1,378 @@
 #include "game/quizscreen.h"
 
-// Placeholder until the quiz screen lands.
+#include <algorithm>
+#include <cmath>
+
+#include "app/eventloop.h"
+#include "app/startup.h"
+#include "catalogue/questions.h"
+#include "game/gameflow.h"
+#include "game/players.h"
+#include "platform/text.h"
+#include "ui/mainwindow.h"
+
+namespace {
+
+int T(float v) { return static_cast<int>(std::trunc(v)); }
+
+void Bild(draw::Surface& s, const draw::ImagePtr& img, float x, float y) {
+  if (img) s.DrawImage(*img, x, y);
+}
+
+// The backgrounds are 1022 x 660; this stretches them over the layout.
+void HintergrundSkala(draw::Surface& s) { s.SetScale(1.003f * SkalaX, 1.163f * SkalaY); }
+
+// The question picture of the last paint, kept while the same name is shown.
+struct BildCache {
+  u16 name;
+  draw::ImagePtr bild;
+};
+BildCache g_bild;
+
+draw::ImagePtr LadeFragenBild(const u16& name) {
+  if (name == g_bild.name && g_bild.bild) return g_bild.bild;
+  draw::ImagePtr img = draw::Image::Load(BilderPfad + name);
+  if (!img) img = draw::Image::Load(DatenPfad + u"Daten/" + name);
+  g_bild.name = name;
+  g_bild.bild = img;
+  return img;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- text box
+
 std::shared_ptr<TTextField> TTextField::Create() { return std::make_shared<TTextField>(); }
+
 int TTextField::Make(int x, int y, int breit, int hoch, draw::FontPtr font) {
-  X = x; Y = y; Breit = breit; Hoch = hoch; Font = std::move(font);
+  X = x;
+  Y = y;
+  Breit = breit;
+  Hoch = hoch;
+  Font = std::move(font);
   return 0;
 }
-int TTextField::Male(int) { return 0; }
-int TTextField::MalTextRahmen(int, int, int, int, int) { return 0; }
-int TTextField::MalFensterRahmen(int, int, int, int) { return 0; }
-int MaleQuiz() { return 0; }
-int MaleHintergrund() { return 0; }
-int Abblende() { return 0; }
-int MaleFrage() { return 0; }
-int SchreibeText(int, int, int, const u16&, int zeile) { return zeile; }
-int MaleBild(const u16&) { return 0; }
-int MaleMusicalZeile(const u16&) { return 0; }
-int MaleListe(int) { return 0; }
+
+int TTextField::Male(int verschiebung) {
+  draw::Surface* ziel = draw::Target();
+  if (!ziel) return 0;
+  draw::Surface& s = *ziel;
+  s.SetColor(1, 1, 1);
+  s.SetViewport(X + 5, Y + 2, Breit - 10, Hoch - 4);
+  s.SetFont(Font);
+  s.SetBlend(draw::Blend::Alpha);
+  const int l = s.TextHeight(u"T") + 1;
+  TextFeldZeilenHoehe = l;
+  size_t start = 0;
+  for (int n = 0;; ++n) {
+    const size_t ende = Text.find(u'\n', start);
+    // The line feed itself shows as nothing, so it is left out.
+    const u16 zeile = ende == u16::npos ? Text.substr(start, 999) : Text.substr(start, ende - start);
+    if ((n + 1) * l - verschiebung > 0) s.DrawText(zeile, static_cast<float>(X + 5), static_cast<float>(Y + 2 + n * l - verschiebung));
+    if (ende == u16::npos) break;
+    if (n * l - verschiebung > Hoch) break;
+    start = ende + 1;
+  }
+  s.ResetViewport();
+  return 0;
+}
+
+int TTextField::MalTextRahmen(int x, int y, int w, int h, int d) {
+  draw::Surface* ziel = draw::Target();
+  if (!ziel) return 0;
+  draw::Surface& s = *ziel;
+  s.SetColor(172, 168, 153);
+  s.DrawRect(x, y, w, h);
+  s.SetColor(241, 239, 226);
+  s.DrawRect(x + d, y + d, w - d, h - d);
+  s.SetColor(113, 111, 100);
+  s.DrawRect(x + d, y + d, w - 2 * d, h - 2 * d);
+  s.SetColor(255, 255, 255);
+  s.DrawRect(x + 2 * d, y + 2 * d, w - 3 * d, h - 3 * d);
+  return 0;
+}
+
+int TTextField::MalFensterRahmen(int x, int y, int w, int h) {
+  draw::Surface* ziel = draw::Target();
+  if (!ziel) return 0;
+  draw::Surface& s = *ziel;
+  const int r = s.ColorR(), g = s.ColorG(), b = s.ColorB();
+  MalTextRahmen(x, y, w, h, 2);
+  s.SetColor(r, g, b);
+  s.DrawRect(x + 4, y + 4, w - 6, h - 6);
+  return 0;
+}
+
+// ---------------------------------------------------------------- quiz canvas
+
+int MaleQuiz() {
+  if (NeuMalen <= 0) return 0;
+  if (!HauptCanvas) {
+    NeuMalen = 0;
+    return 0;
+  }
+  draw::Surface& s = HauptCanvas->Surface();
+  draw::SetTarget(&s);
+  if (Spielschritt > 2) {
+    MaleHintergrund();
+  } else {
+    s.Cls();
+    s.SetAlpha(1.0f);
+    s.SetColor(255, 255, 255);
+    HintergrundSkala(s);
+    Bild(s, HighScoreBild, 0, 0);
+    Abblende();
+  }
+  if (Spielschritt == 1) MaleAnsage(AnsageEnde < Jetzt() + 4000 ? FrageNr : 0);
+  if (Spielschritt > 2) MaleFrage();
+  if (Spielschritt == 0 && KeineFrage) MaleKeineFrage();
+  NeuMalen = 0;
+  if (Spielschritt > 4) {
+    s.SetColor(1, 1, 1);
+    s.SetFont(ComicFont20);
+    s.SetScale(Skala, Skala);
+    s.DrawText(u"weiter", 400 * SkalaX, 380 * SkalaY);
+  }
+  s.Flip();
+  return 0;
+}
+
+int MaleHintergrund() {
+  draw::Surface* ziel = draw::Target();
+  if (!ziel) return 0;
+  draw::Surface& s = *ziel;
+  s.Cls();
+  s.SetColor(255, 255, 255);
+  HintergrundSkala(s);
+  Bild(s, HintergrundBild, 0, 0);
+  s.SetFont(ComicFont36);
+  return 0;
+}
+
+int Abblende() {
+  draw::Surface* ziel = draw::Target();
+  if (!ziel) return 0;
+  if (Abblenden >= 0.05f) {
+    draw::Surface& s = *ziel;
+    s.SetColor(255, 255, 255);
+    HintergrundSkala(s);
+    s.SetAlpha(Abblenden);
+    Bild(s, LeerHintergrundBild, 0, 0);
+    Abblenden -= 0.05f;
+  }
+  return 0;
+}
+
+int MaleKeineFrage() {
+  draw::Surface* ziel = draw::Target();
+  if (!ziel) return 0;
+  draw::Surface& s = *ziel;
+  // Centred in the stage left of the ranking panel, on a strip as the
+  // announcement texts are.
+  const int b1 = ComicFont36 ? ComicFont36->TextWidth(KEINE_FRAGE_TEXT) : 0;
+  const int b2 = ComicFont20 ? ComicFont20->TextWidth(KEINE_FRAGE_HINWEIS) : 0;
+  const float streifen = static_cast<float>(std::max({b1, b2, 300})) * Skala * 1.1f;
+  s.SetBlend(draw::Blend::Alpha);
+  s.SetAlpha(0.75f);
+  s.SetColor(255, 255, 255);
+  s.SetScale(streifen / 384.0f, 1.25f * Skala);
+  Bild(s, LoecherigBild, 412 * SkalaX - streifen / 2, 330 * SkalaY - 50 * Skala);
+  s.SetAlpha(1.0f);
+  s.SetScale(Skala, Skala);
+  s.SetColor(121, 0, 0);
+  s.SetFont(ComicFont36);
+  TextMittig(KEINE_FRAGE_TEXT, T(412 * SkalaX), T(330 * SkalaY));
+  s.SetFont(ComicFont20);
+  TextMittig(KEINE_FRAGE_HINWEIS, T(412 * SkalaX), T(330 * SkalaY + 45 * Skala));
+  return 0;
+}
+
+int MaleFrage() {
+  draw::Surface* ziel = draw::Target();
+  if (!ziel || !DieseFrage) return 0;
+  draw::Surface& s = *ziel;
+  const QuizType& q = *DieseFrage;
+  const int anzahl = q.AntwortAnzahl();  // answers 1..anzahl are shown
+  const int spalteX = T(170 * SkalaX), spalteY = T(80 * SkalaY), spalteB = T(375 * SkalaX);
+
+  // 1. question, headed by the player's name as a grey label
+  SpielerPtr amZug = SpielerAmZug();
+  const u16 name = amZug ? amZug->Name : u16();
+  TextZeilen = SchreibeText(spalteX, spalteY, spalteB, u"[" + name + u"!] " + q.Frage, 0);
+
+  // 2. picture or music symbols
+  if (!q.Bild.empty())
+    MaleBild(q.Bild);
+  else if (!q.Musical.empty())
+    MaleMusicalZeile(q.Musical);
+
+  // 3. answer bars
+  s.SetColor(255, 255, 255);
+  s.SetScale(SkalaX, SkalaY);
+  for (int j = 0; j < anzahl; ++j)
+    Bild(s, PfeilBild[j], 190 * SkalaX - j * T(40 * SkalaX), static_cast<float>(T(465 * SkalaY) + j * T(60 * SkalaY)));
+
+  // 4.
+  s.SetScale(Skala, Skala);
+  s.SetColor(1, 1, 1);
+
+  // 5. tips for wrong answers, 6. the solution
+  for (int i = 1; i <= anzahl; ++i)
+    if (AntwortStatus[i] == -1 && !q.Erklaerung[i].empty())
+      TextZeilen = SchreibeText(spalteX, spalteY, spalteB, u"[Tipp:] " + q.Erklaerung[i], TextZeilen + 1);
+  for (int i = 1; i <= anzahl; ++i) {
+    const bool geloest = AntwortStatus[i] == 1 || (i == q.Loesung && Spielschritt > 4);
+    if (geloest && !q.Erklaerung[i].empty())
+      TextZeilen = SchreibeText(spalteX, spalteY, spalteB, u"[Auflösung:] " + q.Erklaerung[i], TextZeilen + 1);
+  }
+
+  // 7. answer fields. The answer text sits in the middle of its field: its
+  // line is centred in the field's height and lifted by the empty room our
+  // font keeps above the capitals, whatever the scale.
+  const int zeilenHoehe = ComicFont20 ? ComicFont20->TextHeight(u"T") : 0;
+  const float textVersatz = (25 * SkalaY - zeilenHoehe * Skala) / 2 - 2 * Skala;
+  for (int i = 1; i <= anzahl; ++i) {
+    switch (AntwortStatus[i]) {
+      case -1: s.SetColor(255, 200, 200); break;
+      case 1: s.SetColor(200, 255, 200); break;
+      default: s.SetColor(255, 255, 255); break;
+    }
+    if (Spielschritt > 4 && i == q.Loesung) s.SetColor(200, 255, 200);
+    s.SetScale(1.0f, 1.0f);
+    s.DrawRect((328 - 40 * i) * SkalaX, (417 + 60 * i) * SkalaY, 695 * SkalaX, 25 * SkalaY);
+    s.SetColor(1, 1, 1);
+    SchreibeText(T((333 - 40 * i) * SkalaX), T((417 + 60 * i) * SkalaY + textVersatz), T(800 * SkalaX), q.Antwort[i], 0);
+  }
+
+  // 8. solution picture
+  if (Spielschritt > 4 && FrageNr >= 0 && FrageNr <= 999 && AlleFragen[FrageNr] && !AlleFragen[FrageNr]->Bild2.empty())
+    MaleBild(AlleFragen[FrageNr]->Bild2);
+  return 0;
+}
+
+std::vector<u16> BrichZeilen(const u16& text, int w, const std::function<int(const u16&)>& breite) {
+  std::vector<u16> zeilen;
+  u16 rest = text;
+  while (!rest.empty()) {
+    // The cut is the 1-based position of the last blank whose preceding text fits.
+    size_t schnitt = 0;
+    for (;;) {
+      const size_t blank = rest.find(u' ', schnitt);
+      if (blank == u16::npos) break;
+      if (breite(rest.substr(0, blank)) > w) break;
+      schnitt = blank + 1;
+    }
+    if (breite(rest) < w) {
+      zeilen.push_back(rest);
+      return zeilen;
+    }
+    size_t weiter = schnitt;  // where the remaining text starts
+    u16 zeile;
+    if (schnitt > 0) {
+      zeile = rest.substr(0, schnitt - 1);
+    } else {
+      // No blank to break at: break inside the first word at the longest
+      // prefix that fits, at least one character.
+      size_t n = 1;
+      while (n < rest.size() && breite(rest.substr(0, n + 1)) <= w) ++n;
+      zeile = rest.substr(0, n);
+      weiter = n;
+    }
+    zeilen.push_back(zeile);
+    rest = rest.substr(weiter, 999);
+  }
+  return zeilen;
+}
+
+int SchreibeText(int x, int y, int breite, const u16& text, int zeile) {
+  const int h = T(26 * Skala / 2);
+  if (text.empty()) return zeile;
+  draw::Surface* ziel = draw::Target();
+  if (!ziel) return zeile;
+  draw::Surface& s = *ziel;
+  s.SetColor(1, 1, 1);
+  s.SetFont(ComicFont20);
+  s.SetScale(Skala, Skala);
+  s.SetBlend(draw::Blend::Alpha);
+  const int w = Skala > 0 ? T(breite / Skala) : 0;
+  const auto zeilen = BrichZeilen(text, w, [&s](const u16& t) { return s.TextWidth(t); });
+  for (const u16& z : zeilen) {
+    float versatz = 0;
+    for (char16_t c : z) {
+      if (c == u'[') {
+        s.SetColor(111, 111, 111);
+      } else if (c == u']') {
+        s.SetColor(1, 1, 1);
+      } else {
+        const u16 zeichen(1, c);
+        s.DrawText(zeichen, x + versatz, static_cast<float>(y + zeile * h));
+        versatz += s.TextWidth(zeichen) * Skala;
+      }
+    }
+    zeile += 2;
+  }
+  return zeile;
+}
+
+int MaleBild(const u16& datei) {
+  draw::Surface* ziel = draw::Target();
+  if (!ziel || datei.empty()) return 0;
+  draw::Surface& s = *ziel;
+  u16 name = datei;
+  if (name.size() >= 4 && text::ToUpperAscii(name.substr(name.size() - 4)) == u".GIF")
+    name = name.substr(0, name.size() - 3) + u"PNG";
+  draw::ImagePtr img = LadeFragenBild(name);
+  if (!img || img->Width() <= 0 || img->Height() <= 0) return 0;
+  const float bw = static_cast<float>(img->Width()), bh = static_cast<float>(img->Height());
+  float f = std::min(300.0f / bw, 300.0f / bh);
+  if (f > 2) f = 2;
+  s.SetColor(1, 1, 1);
+  s.SetScale(f * Skala, f * Skala);
+  s.DrawRect(BildLinks + 1.0f, 80 * SkalaY + 1, bw - 2, bh - 2);
+  s.SetColor(255, 255, 255);
+  s.DrawImage(*img, static_cast<float>(BildLinks), 80 * SkalaY);
+  s.SetScale(Skala, Skala);
+  return 0;
+}
+
+int MaleMusicalZeile(const u16& musical) {
+  if (musical.empty()) return 0;
+  draw::Surface* ziel = draw::Target();
+  if (!ziel) return 0;
+  draw::Surface& s = *ziel;
+  if (musical != LetztesMusical || MusicalBild.size() != musical.size() + 1) {
+    LetztesMusical = musical;
+    MusicalBild.assign(musical.size() + 1, nullptr);
+    for (size_t i = 0; i < musical.size(); ++i)
+      MusicalBild[i + 1] = draw::Image::Load(MusicalPfad + u"Musical" + text::Num(static_cast<int>(musical[i])) + u".png");
+  }
+  int versatz = 0;
+  for (size_t i = 1; i < MusicalBild.size(); ++i) {
+    s.SetColor(1, 1, 1);
+    s.SetScale(0.4f * Skala, 0.4f * Skala);
+    const draw::ImagePtr& img = MusicalBild[i];
+    if (!img) continue;
+    s.DrawImage(*img, 590 * SkalaX + versatz, 80);
+    versatz = T(versatz + img->Width() * 0.4f);
+  }
+  return 0;
+}
+
+// ---------------------------------------------------------------- list view
+
+int MaleListe(int verschiebung) {
+  ListenVerschiebung = verschiebung;
+  if (!ListenCanvas) {
+    NeuMalen = 0;
+    return 0;
+  }
+  draw::Surface& s = ListenCanvas->Surface();
+  draw::SetTarget(&s);
+  s.SetColor(255, 255, 255);
+  TTextField::MalFensterRahmen(0, 0, 500, 300);
+  for (int i = 0; i <= 2; ++i)
+    if (TextFelder[i]) TextFelder[i]->Male(verschiebung);
+  NeuMalen = 0;
+  s.Flip();
+  return 0;
+}

@@ -1,8 +1,10 @@
 // Drawing of the quiz canvas and of the question-list view.
 #pragma once
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/draw/draw.h"
 
@@ -24,10 +26,14 @@ using TTextFieldPtr = std::shared_ptr<TTextField>;
 
 inline float Abblenden = 0.0f;
 inline int TextZeilen = 0;
-inline std::array<draw::ImagePtr, 9> MusicalBild;
+// Symbol pictures of the current Musical string at positions 1..length
+// (position 0 unused); as long as the string, however long it is.
+inline std::vector<draw::ImagePtr> MusicalBild;
 inline u16 LetztesMusical;
 inline int TextFeldZeilenHoehe = 0;
 inline std::array<TTextFieldPtr, 9> TextFelder;
+// Scroll offset of the question-list view last painted by MaleListe.
+inline int ListenVerschiebung = 0;
 
 int MaleQuiz();
 int MaleHintergrund();
@@ -37,3 +43,11 @@ int SchreibeText(int x, int y, int breite, const u16& text, int zeile);
 int MaleBild(const u16& datei);
 int MaleMusicalZeile(const u16& musical);
 int MaleListe(int verschiebung);
+// Shown on the announcement background while the game has no playable question.
+int MaleKeineFrage();
+inline const u16 KEINE_FRAGE_TEXT = u"Keine spielbare Frage gefunden.";
+inline const u16 KEINE_FRAGE_HINWEIS = u"Bitte eine andere Fragenliste wählen oder eigene Fragen erstellen.";
+
+// The lines SchreibeText draws for a text in a column of width w (unscaled
+// font pixels), with breite giving a text's unscaled width.
+std::vector<u16> BrichZeilen(const u16& text, int w, const std::function<int(const u16&)>& breite);

@@ -58,12 +58,18 @@ class Font {
   // nullptr when the file cannot be read or is no font.
   static std::shared_ptr<Font> Load(const u16& path, int pixelSize, int style);
   virtual int Size() const = 0;
-  // Unscaled width and height of a text in this font.
+  // Unscaled width of a text: the sum of the advances (with kerning where the
+  // font has a kerning table). Line feeds and other control characters have no
+  // width; a character the font lacks advances by the font's .notdef advance.
   virtual int TextWidth(const u16& text) = 0;
+  // The font's line height (ascender - descender), the same for every text.
   virtual int TextHeight(const u16& text) = 0;
 };
 using FontPtr = std::shared_ptr<Font>;
 
+// Alpha: the source, tinted and multiplied by the alpha, is laid over the
+// destination. Solid: no blending; the tinted source colour replaces the
+// destination wherever the source pixel is at least half covered, alpha ignored.
 enum class Blend { Solid, Alpha };
 
 struct Rect {
@@ -91,10 +97,12 @@ class Surface {
   void SetColor(int r, int g, int b);
   void SetAlpha(float a);
   void SetBlend(Blend b);
+  Blend CurrentBlend() const;
   void SetScale(float sx, float sy);
   void SetFont(FontPtr f);
   void SetViewport(int x, int y, int w, int h);  // clipping, logical pixels
   void ResetViewport();
+  Rect Viewport() const;  // the whole surface when none is set
   void SetClsColor(int r, int g, int b);
   int ColorR() const;
   int ColorG() const;
@@ -104,14 +112,23 @@ class Surface {
   float ScaleY() const;
   FontPtr CurrentFont() const;
 
-  // Operations
-  void Cls();                                   // whole surface in the clear colour
+  // Operations. Positions are logical and not scaled; sizes are multiplied by
+  // the scale. Everything is clipped to the viewport.
+  void Cls();                                   // whole surface in the clear colour, opaque
   void DrawRect(float x, float y, float w, float h);   // filled; w, h multiplied by the scale
-  void DrawImage(const Image& img, float x, float y);  // top-left at x, y; scaled, tinted, alpha
-  void DrawText(const u16& text, float x, float y);    // current font, top-left at x, y
+  // Top-left at x, y, scaled around that point with bilinear filtering (area
+  // filtering when shrinking), tinted by the colour, multiplied by the alpha.
+  // Scaled copies are cached per image while the scale stays the same.
+  void DrawImage(const Image& img, float x, float y);
+  // Current font, top-left at x, y. Glyphs are rasterised at the effective
+  // pixel size (font size x scale x device scale); consecutive glyphs advance
+  // by the font's unscaled advances times the scale, so the drawn width is
+  // TextWidth x scale.
+  void DrawText(const u16& text, float x, float y);
   int TextWidth(const u16& text) const;         // unscaled, current font; 0 without a font
   int TextHeight(const u16& text) const;
-  // Logical rectangle of the surface as a pixmap (device pixels scaled back to logical size).
+  // Logical rectangle of the surface as a pixmap (device pixels averaged back to
+  // logical size); the part outside the surface is 0.
   PixmapPtr Grab(int x, int y, int w, int h) const;
   // Counts frames shown; the toolkit's canvas calls the flip handler to present.
   void Flip();

@@ -1,0 +1,82 @@
+// Internal pieces shared by the renderer's source files.
+#pragma once
+#include <cstdint>
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/draw/draw.h"
+
+namespace draw::detail {
+
+// Largest picture accepted by the decoders.
+constexpr int kMaxSide = 16384;
+constexpr uint64_t kMaxPixels = uint64_t(256) << 20;
+inline bool SizeAcceptable(uint64_t w, uint64_t h) {
+  return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide && w * h <= kMaxPixels;
+}
+
+inline uint32_t Pack(uint32_t a, uint32_t r, uint32_t g, uint32_t b) { return (a << 24) | (r << 16) | (g << 8) | b; }
+// Exact rounding division by 255 for 0 <= x <= 65535.
+inline uint32_t Div255(uint32_t x) {
+  x += 128;
+  return (x + (x >> 8)) >> 8;
+}
+uint32_t Premultiply(uint32_t argb);
+uint32_t Unpremultiply(uint32_t argb);
+
+PixmapPtr DecodePng(const std::string& bytes);
+PixmapPtr DecodeJpeg(const std::string& bytes);
+PixmapPtr DecodeBmp(const std::string& bytes);
+
+// A premultiplied pixel block.
+struct Block {
+  int w = 0, h = 0;
+  std::vector<uint32_t> px;
+};
+
+// The drawable image: source pixmap, premultiplied copy and scaled copies.
+class ImageImpl final : public Image {
+ public:
+  explicit ImageImpl(const Pixmap& p);
+  int Width() const override { return src_.width; }
+  int Height() const override { return src_.height; }
+  const Pixmap& Source() const override { return src_; }
+
+  const Block& Premultiplied() const { return pm_; }
+  bool Opaque() const { return opaque_; }
+  // The image resampled to dw x dh device pixels, of which only the window
+  // (wx, wy, ww, wh) is computed. Recently used results are kept.
+  const Block& Scaled(int dw, int dh, int wx, int wy, int ww, int wh) const;
+
+ private:
+  struct Entry {
+    int dw, dh, wx, wy, ww, wh;
+    Block block;
+  };
+  Pixmap src_;
+  Block pm_;
+  bool opaque_ = true;
+  mutable std::list<Entry> cache_;
+};
+
+// One rasterised glyph: 8-bit coverage rows.
+struct Glyph {
+  int w = 0, h = 0;
+  int left = 0, top = 0;  // bitmap offset from the pen on the baseline (top is upwards)
+  bool visible = false;
+  std::vector<uint8_t> cov;
+};
+
+class FontImpl;
+FontImpl* ToImpl(Font* f);  // nullptr for fonts not made by Font::Load
+// Glyph of code point cp for a font rasterised at pw x ph pixels; nullptr when
+// the font has no such glyph.
+const Glyph* GlyphAt(FontImpl& f, uint32_t cp, int pw, int ph);
+int FontAscender(const FontImpl& f);
+// Nominal advance in pixels of each character of text (0 for line feeds).
+void Advances(FontImpl& f, const std::u16string& text, std::vector<uint32_t>& cps, std::vector<int>& adv);
+
+}  // namespace draw::detail

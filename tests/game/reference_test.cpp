@@ -1,0 +1,138 @@
+// The announcement and the question screen drawn with the real assets at two
+// canvas sizes, compared against committed pictures in tests/game/reference/.
+// Set PARLAVINTO_UPDATE_REFERENCES=1 to write new reference pictures.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "app/startup.h"
+#include "game/game_fixture.h"
+#include "platform/fs/fs.h"
+
+namespace {
+
+using testing_support::GameTest;
+
+class ReferenceImage : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    fs::RegisterEmbeddedArchive();
+    SetzePfade();
+    LadeSchriften();
+    LadeBilder();
+    if (!HintergrundBild || !HighScoreBild || !ComicFont20 || !PfeilBild[0])
+      GTEST_SKIP() << "renderer loads no pictures or fonts yet";
+  }
+
+  void Groesse(int w, int h) {
+    canvas.Surface().Resize(w, h);
+    SkalaX = w / 1024.0f;
+    SkalaY = h / 768.0f;
+    Skala = SkalaX <= SkalaY ? SkalaX : SkalaY;
+    BildLinks = static_cast<int>(std::trunc(w - 200 * SkalaX - 270 * Skala));
+  }
+
+  void Spielerfeld() {
+    Spieler[0]->Name = u"Anna";
+    Spieler[0]->Alter = 10;
+    Spieler[0]->Punkte = 30;
+    Spieler[1]->Name = u"Bernd";
+    Spieler[1]->Alter = 12;
+    Spieler[1]->Punkte = 50;
+    Spieler[2]->Name = u"Clara";
+    Spieler[2]->Alter = 11;
+    Spieler[2]->Punkte = 0;
+    SpielerAnzahl = 3;
+    FragenZaehler = 1;  // Bernd's turn
+    AktuellesAlter = 12;
+  }
+
+  static QuizPtr FesteFrage123() {
+    auto q = QuizType::Create();
+    q->Frage = u"Welches dieser Instrumente gehört zu den Holzblasinstrumenten, obwohl es meist aus Metall gebaut wird?";
+    q->Bereich = u"Instrumente";
+    q->Problem = 25;
+    q->Loesung = 3;
+    q->Antwort = {u"", u"Trompete", u"Posaune", u"Querflöte", u"Tuba", u""};
+    q->Erklaerung = {u"", u"Die Trompete ist ein Blechblasinstrument.", u"", u"Richtig: Die Querflöte zählt zu den Holzblasinstrumenten.", u"", u""};
+    q->Bild = u"counter 7.GIF";  // drawn from "counter 7.png", enlarged twice
+    AlleFragen[123] = q;
+    return q;
+  }
+
+  void Vergleiche(const std::string& name) {
+    const draw::Surface& s = canvas.Surface();
+    draw::PixmapPtr ist = s.Grab(0, 0, s.Width(), s.Height());
+    ASSERT_TRUE(ist);
+    const std::string ref = std::string(PARLAVINTO_SOURCE_DIR) + "/tests/game/reference/" + name + ".png";
+    const char* update = std::getenv("PARLAVINTO_UPDATE_REFERENCES");
+    if (update && std::string(update) == "1") {
+      ASSERT_TRUE(ist->SavePng(ref));
+      GTEST_SKIP() << "wrote " << ref;
+    }
+    const std::string aktuell = std::string(PARLAVINTO_BINARY_DIR) + "/" + name + ".actual.png";
+    draw::PixmapPtr soll = draw::Pixmap::Load(text::FromUtf8(ref));
+    if (!soll) {
+      ist->SavePng(aktuell);
+      FAIL() << "no reference picture " << ref << " (run with PARLAVINTO_UPDATE_REFERENCES=1)";
+    }
+    ASSERT_EQ(soll->width, ist->width);
+    ASSERT_EQ(soll->height, ist->height);
+    long abweichend = 0;
+    for (size_t i = 0; i < ist->pixels.size(); ++i) {
+      const uint32_t a = ist->pixels[i], b = soll->pixels[i];
+      int d = 0;
+      for (int sh = 0; sh < 24; sh += 8) d = std::max(d, std::abs(int((a >> sh) & 255) - int((b >> sh) & 255)));
+      if (d > 24) ++abweichend;
+    }
+    const long erlaubt = static_cast<long>(ist->pixels.size() / 500);  // 0.2 %
+    if (abweichend > erlaubt) ist->SavePng(aktuell);
+    EXPECT_LE(abweichend, erlaubt) << name << ": see " << aktuell;
+  }
+};
+
+struct Format {
+  int w, h;
+};
+
+TEST_F(ReferenceImage, AnnouncementAndQuestionScreen) {
+  for (Format f : {Format{1024, 768}, Format{512, 768}}) {
+    const std::string groesse = std::to_string(f.w) + "x" + std::to_string(f.h);
+    Groesse(f.w, f.h);
+    Spielerfeld();
+    FesteFrage123();
+
+    // Announcement, second half: question number, difficulty, points, topic.
+    FrageNr = 123;
+    FragenPunkte = FragenWert(25, AktuellesAlter);
+    Spielschritt = 1;
+    AnsageEnde = now + 2000;
+    Abblenden = 0;
+    NeuMalen = 1;
+    MaleQuiz();
+    Vergleiche("ansage_" + groesse);
+
+    // Question decided after two wrong tries: tip, solution, "weiter".
+    DieseFrage = AlleFragen[123];
+    AntwortStatus = {0, -1, 0, 0, -1, 0};
+    Spielschritt = 6;
+    NeuMalen = 1;
+    MaleQuiz();
+    Vergleiche("frage_" + groesse);
+  }
+}
+
+TEST_F(ReferenceImage, NoPlayableQuestionMessage) {
+  Groesse(1024, 768);
+  Tick();
+  Tick();
+  ASSERT_EQ(1, KeineFrage);
+  NeuMalen = 1;
+  MaleQuiz();
+  Vergleiche("keine_frage_1024x768");
+}
+
+}  // namespace
