@@ -25,9 +25,10 @@ ImageImpl::ImageImpl(const Pixmap& p) : src_(p) {
   pm_.w = p.width;
   pm_.h = p.height;
   pm_.px.resize(p.pixels.size());
+  pm_.opaque = true;
   for (size_t i = 0; i < p.pixels.size(); ++i) {
     pm_.px[i] = Premultiply(p.pixels[i]);
-    if ((p.pixels[i] >> 24) != 255) opaque_ = false;
+    if ((p.pixels[i] >> 24) != 255) pm_.opaque = false;
   }
 }
 
@@ -124,6 +125,7 @@ Block Resample(const Block& src, int dw, int dh, int wx, int wy, int ww, int wh)
       o[i] = Pack(a, r, g, b);
     }
   }
+  out.opaque = std::all_of(out.px.begin(), out.px.end(), [](uint32_t c) { return (c >> 24) == 255; });
   return out;
 }
 }  // namespace
@@ -136,7 +138,7 @@ const Block& ImageImpl::Scaled(int dw, int dh, int wx, int wy, int ww, int wh) c
     }
   }
   cache_.push_front(Entry{dw, dh, wx, wy, ww, wh, Resample(pm_, dw, dh, wx, wy, ww, wh)});
-  while (cache_.size() > 3) cache_.pop_back();
+  while (cache_.size() > 2) cache_.pop_back();
   return cache_.front().block;
 }
 
