@@ -1,4 +1,8 @@
 // Drawable images: premultiplied pixels and cached resampled copies.
+// The resampling loops are plain float arithmetic that GCC vectorises at -O3.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC optimize("O3")
+#endif
 #include <algorithm>
 #include <cmath>
 
@@ -119,10 +123,10 @@ Block Resample(const Block& src, int dw, int dh, int wx, int wy, int ww, int wh)
     }
     uint32_t* o = out.px.data() + size_t(j) * ww;
     for (int i = 0; i < ww; ++i) {
-      auto q = [](float v) { int x = int(v + 0.5f); return uint32_t(x < 0 ? 0 : (x > 255 ? 255 : x)); };
-      uint32_t a = q(acc[i * 4]);
-      uint32_t r = std::min(q(acc[i * 4 + 1]), a), g = std::min(q(acc[i * 4 + 2]), a), b = std::min(q(acc[i * 4 + 3]), a);
-      o[i] = Pack(a, r, g, b);
+      const float a = std::clamp(acc[i * 4], 0.f, 255.f);
+      const float r = std::clamp(acc[i * 4 + 1], 0.f, a), g = std::clamp(acc[i * 4 + 2], 0.f, a),
+                  b = std::clamp(acc[i * 4 + 3], 0.f, a);
+      o[i] = Pack(uint32_t(a + 0.5f), uint32_t(r + 0.5f), uint32_t(g + 0.5f), uint32_t(b + 0.5f));
     }
   }
   out.opaque = std::all_of(out.px.begin(), out.px.end(), [](uint32_t c) { return (c >> 24) == 255; });

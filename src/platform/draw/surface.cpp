@@ -416,12 +416,12 @@ void Surface::DrawText(const u16& text, float x, float y) {
     if (r.Empty()) continue;
     for (int yy = r.y0; yy < r.y1; ++yy) {
       uint32_t* d = s_->px.data() + size_t(yy) * s_->dw;
-      const uint8_t* cov = g->cov.data() + size_t(yy - gy) * g->w - gx;
+      const uint8_t* cov = g->cov.data() + size_t(yy - gy) * g->w + (r.x0 - gx);
       if (solid) {
         for (int xx = r.x0; xx < r.x1; ++xx)
-          if (cov[xx] >= 128) d[xx] = Pack(255, cr, cg, cb);
+          if (cov[xx - r.x0] >= 128) d[xx] = Pack(255, cr, cg, cb);
       } else {
-        GlyphSpan(d + r.x0, cov + r.x0, r.x1 - r.x0, tab);
+        GlyphSpan(d + r.x0, cov, r.x1 - r.x0, tab);
       }
     }
   }
