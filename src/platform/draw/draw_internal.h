@@ -34,6 +34,7 @@ PixmapPtr DecodeBmp(const std::string& bytes);
 // A premultiplied pixel block.
 struct Block {
   int w = 0, h = 0;
+  bool opaque = false;  // every pixel has alpha 255
   std::vector<uint32_t> px;
 };
 
@@ -46,7 +47,6 @@ class ImageImpl final : public Image {
   const Pixmap& Source() const override { return src_; }
 
   const Block& Premultiplied() const { return pm_; }
-  bool Opaque() const { return opaque_; }
   // The image resampled to dw x dh device pixels, of which only the window
   // (wx, wy, ww, wh) is computed. Recently used results are kept.
   const Block& Scaled(int dw, int dh, int wx, int wy, int ww, int wh) const;
@@ -58,7 +58,6 @@ class ImageImpl final : public Image {
   };
   Pixmap src_;
   Block pm_;
-  bool opaque_ = true;
   mutable std::list<Entry> cache_;
 };
 

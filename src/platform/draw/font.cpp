@@ -4,6 +4,8 @@
 #include FT_FREETYPE_H
 #include FT_SYNTHESIS_H
 
+#include <algorithm>
+#include <iterator>
 #include <unordered_map>
 
 #include "platform/draw/draw_internal.h"
@@ -34,6 +36,8 @@ class FontImpl final : public Font {
   bool Init() {
     FT_Face f = FaceFor(size_, size_);
     if (!f) return false;
+    nominalFace_ = f;
+    std::fill(std::begin(advLow_), std::end(advLow_), -1);
     ascender_ = static_cast<int>(f->size->metrics.ascender >> 6);
     lineHeight_ = static_cast<int>((f->size->metrics.ascender - f->size->metrics.descender) >> 6);
     if (lineHeight_ <= 0) lineHeight_ = size_;
@@ -67,7 +71,7 @@ class FontImpl final : public Font {
       }
       cps.push_back(c);
     }
-    FT_Face f = FaceFor(size_, size_);
+    FT_Face f = nominalFace_;
     FT_UInt prev = 0;
     for (uint32_t c : cps) {
       if (c < 32) {  // line feeds and other control characters take no room
@@ -75,7 +79,11 @@ class FontImpl final : public Font {
         prev = 0;
         continue;
       }
-      FT_UInt gi = f ? FT_Get_Char_Index(f, c) : 0;
+      if (!kerning_ && c < 256 && advLow_[c] >= 0) {
+        adv.push_back(advLow_[c]);
+        continue;
+      }
+      FT_UInt gi = FT_Get_Char_Index(f, c);
       int a = 0;
       if (gi == 0) {
         a = notdefAdvance_;
@@ -88,12 +96,29 @@ class FontImpl final : public Font {
         }
       }
       adv.push_back(a);
+      if (c < 256) advLow_[c] = a;
       prev = gi;
     }
   }
 
   // Glyph for code point c at pw x ph pixels (byIndex: c is a glyph index).
   const Glyph* Load(uint32_t c, int pw, int ph, bool byIndex = false) {
+    const bool low = !byIndex && c < 256;
+    if (low && pw == fast_.pw && ph == fast_.ph && fast_.known[c]) return fast_.glyph[c];
+    const Glyph* g = LoadSlow(c, pw, ph, byIndex);
+    if (low) {
+      if (pw != fast_.pw || ph != fast_.ph) {
+        fast_.pw = pw, fast_.ph = ph;
+        std::fill(std::begin(fast_.known), std::end(fast_.known), false);
+      }
+      fast_.known[c] = true;
+      fast_.glyph[c] = g;
+    }
+    return g;
+  }
+
+ private:
+  const Glyph* LoadSlow(uint32_t c, int pw, int ph, bool byIndex) {
     uint64_t key = (uint64_t(byIndex) << 63) | (uint64_t(pw) << 42) | (uint64_t(ph) << 21) | c;
     if (auto it = glyphs_.find(key); it != glyphs_.end()) return it->second.get();
     FT_Face f = FaceFor(pw, ph);
@@ -107,7 +132,6 @@ class FontImpl final : public Font {
     return result;
   }
 
- private:
   FT_Face FaceFor(int pw, int ph) {
     uint64_t key = (uint64_t(pw) << 32) | uint32_t(ph);
     if (auto it = faces_.find(key); it != faces_.end()) return it->second;
@@ -161,6 +185,13 @@ class FontImpl final : public Font {
   int size_, style_;
   int ascender_ = 0, lineHeight_ = 0, notdefAdvance_ = 0;
   bool kerning_ = false;
+  FT_Face nominalFace_ = nullptr;
+  int advLow_[256];  // nominal advances of Latin-1 characters, -1 until known
+  struct {           // glyphs of Latin-1 characters at the size drawn last
+    int pw = -1, ph = -1;
+    bool known[256];
+    const Glyph* glyph[256];
+  } fast_;
   std::unordered_map<uint64_t, FT_Face> faces_;
   std::unordered_map<uint64_t, std::unique_ptr<Glyph>> glyphs_;
   std::unordered_map<uint32_t, int> nominal_;  // advance at the nominal size per code point

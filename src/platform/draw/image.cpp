@@ -1,4 +1,8 @@
 // Drawable images: premultiplied pixels and cached resampled copies.
+// The resampling loops are plain float arithmetic that GCC vectorises at -O3.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC optimize("O3")
+#endif
 #include <algorithm>
 #include <cmath>
 
@@ -25,9 +29,10 @@ ImageImpl::ImageImpl(const Pixmap& p) : src_(p) {
   pm_.w = p.width;
   pm_.h = p.height;
   pm_.px.resize(p.pixels.size());
+  pm_.opaque = true;
   for (size_t i = 0; i < p.pixels.size(); ++i) {
     pm_.px[i] = Premultiply(p.pixels[i]);
-    if ((p.pixels[i] >> 24) != 255) opaque_ = false;
+    if ((p.pixels[i] >> 24) != 255) pm_.opaque = false;
   }
 }
 
@@ -118,12 +123,13 @@ Block Resample(const Block& src, int dw, int dh, int wx, int wy, int ww, int wh)
     }
     uint32_t* o = out.px.data() + size_t(j) * ww;
     for (int i = 0; i < ww; ++i) {
-      auto q = [](float v) { int x = int(v + 0.5f); return uint32_t(x < 0 ? 0 : (x > 255 ? 255 : x)); };
-      uint32_t a = q(acc[i * 4]);
-      uint32_t r = std::min(q(acc[i * 4 + 1]), a), g = std::min(q(acc[i * 4 + 2]), a), b = std::min(q(acc[i * 4 + 3]), a);
-      o[i] = Pack(a, r, g, b);
+      const float a = std::clamp(acc[i * 4], 0.f, 255.f);
+      const float r = std::clamp(acc[i * 4 + 1], 0.f, a), g = std::clamp(acc[i * 4 + 2], 0.f, a),
+                  b = std::clamp(acc[i * 4 + 3], 0.f, a);
+      o[i] = Pack(uint32_t(a + 0.5f), uint32_t(r + 0.5f), uint32_t(g + 0.5f), uint32_t(b + 0.5f));
     }
   }
+  out.opaque = std::all_of(out.px.begin(), out.px.end(), [](uint32_t c) { return (c >> 24) == 255; });
   return out;
 }
 }  // namespace
@@ -136,7 +142,7 @@ const Block& ImageImpl::Scaled(int dw, int dh, int wx, int wy, int ww, int wh) c
     }
   }
   cache_.push_front(Entry{dw, dh, wx, wy, ww, wh, Resample(pm_, dw, dh, wx, wy, ww, wh)});
-  while (cache_.size() > 3) cache_.pop_back();
+  while (cache_.size() > 2) cache_.pop_back();
   return cache_.front().block;
 }
 

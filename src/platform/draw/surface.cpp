@@ -10,6 +10,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define DRAW_HAVE_AVX2_PATH 1
+#endif
 
 namespace draw {
 
@@ -80,10 +84,79 @@ void BlendSpan(uint32_t* d, const uint32_t* s, int n, const Mul& m) {
   }
 }
 
+// An opaque source with uniform multipliers (a background faded in or out):
+// dst = (src * m + dst * (256 - m.a)) / 256, at most 1 off the exact "over".
+void LerpSpanPortable(uint32_t* d, const uint32_t* s, int n, const Mul& m) {
+  int i = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i mul = _mm_set_epi16(m.a, m.r, m.g, m.b, m.a, m.r, m.g, m.b);
+  const __m128i inv = _mm_set1_epi16(short(256 - m.a));
+  for (; i + 4 <= n; i += 4) {
+    const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+    const __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+    const __m128i lo = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(sv, zero), mul),
+                                                    _mm_mullo_epi16(_mm_unpacklo_epi8(dv, zero), inv)), 8);
+    const __m128i hi = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(sv, zero), mul),
+                                                    _mm_mullo_epi16(_mm_unpackhi_epi8(dv, zero), inv)), 8);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), _mm_packus_epi16(lo, hi));
+  }
+#endif
+  const uint32_t ia = 256 - m.a;
+  for (; i < n; ++i) {
+    const uint32_t c = s[i], e = d[i];
+    d[i] = Pack(((c >> 24) * m.a + (e >> 24) * ia) >> 8, (((c >> 16) & 255) * m.r + ((e >> 16) & 255) * ia) >> 8,
+                (((c >> 8) & 255) * m.g + ((e >> 8) & 255) * ia) >> 8, ((c & 255) * m.b + (e & 255) * ia) >> 8);
+  }
+}
+
+#if defined(DRAW_HAVE_AVX2_PATH)
+__attribute__((target("avx2"))) void LerpSpanAvx2(uint32_t* d, const uint32_t* s, int n, const Mul& m) {
+  int i = 0;
+  const __m256i zero = _mm256_setzero_si256();
+  const __m256i mul = _mm256_set_epi16(m.a, m.r, m.g, m.b, m.a, m.r, m.g, m.b, m.a, m.r, m.g, m.b, m.a, m.r, m.g, m.b);
+  const __m256i inv = _mm256_set1_epi16(short(256 - m.a));
+  for (; i + 8 <= n; i += 8) {
+    const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+    const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
+    const __m256i lo = _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(sv, zero), mul),
+                                                          _mm256_mullo_epi16(_mm256_unpacklo_epi8(dv, zero), inv)), 8);
+    const __m256i hi = _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(sv, zero), mul),
+                                                          _mm256_mullo_epi16(_mm256_unpackhi_epi8(dv, zero), inv)), 8);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_packus_epi16(lo, hi));
+  }
+  LerpSpanPortable(d + i, s + i, n - i, m);
+}
+#endif
+
+void LerpSpan(uint32_t* d, const uint32_t* s, int n, const Mul& m) {
+#if defined(DRAW_HAVE_AVX2_PATH)
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  if (avx2) return LerpSpanAvx2(d, s, n, m);
+#endif
+  LerpSpanPortable(d, s, n, m);
+}
+
+// dst[i] = c for n pixels.
+void Fill(uint32_t* d, size_t n, uint32_t c) {
+  size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i v = _mm_set1_epi32(int(c));
+  for (; i + 16 <= n; i += 16) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), v);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i + 4), v);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i + 8), v);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i + 12), v);
+  }
+  for (; i + 4 <= n; i += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), v);
+#endif
+  for (; i < n; ++i) d[i] = c;
+}
+
 // dst[i] = c over dst[i], c premultiplied.
 void FillSpan(uint32_t* d, int n, uint32_t c) {
   if ((c >> 24) == 255) {
-    std::fill(d, d + n, c);
+    Fill(d, size_t(n), c);
     return;
   }
   if ((c >> 24) == 0) return;
@@ -109,6 +182,32 @@ void SolidSpan(uint32_t* d, const uint32_t* s, int n, const Mul& m) {
     if ((c >> 24) < 128) continue;
     d[i] = Pack(255, (((c >> 16) & 255) * m.r) >> 8, (((c >> 8) & 255) * m.g) >> 8, ((c & 255) * m.b) >> 8);
   }
+}
+
+// Glyph coverage laid over the destination: tab[c] is the premultiplied
+// source for coverage c.
+void GlyphSpan(uint32_t* d, const uint8_t* cov, int n, const uint32_t* tab) {
+  int i = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  const bool opaque = (tab[255] >> 24) == 255;
+  for (; i + 4 <= n; i += 4) {
+    uint32_t c4;
+    std::memcpy(&c4, cov + i, 4);
+    if (!c4) continue;
+    const __m128i sv = _mm_set_epi32(int(tab[cov[i + 3]]), int(tab[cov[i + 2]]), int(tab[cov[i + 1]]), int(tab[cov[i]]));
+    if (c4 == 0xFFFFFFFFu && opaque) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), sv);
+      continue;
+    }
+    const __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+    const __m128i rlo = Over2(_mm_unpacklo_epi8(sv, zero), _mm_unpacklo_epi8(dv, zero));
+    const __m128i rhi = Over2(_mm_unpackhi_epi8(sv, zero), _mm_unpackhi_epi8(dv, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), _mm_packus_epi16(rlo, rhi));
+  }
+#endif
+  for (; i < n; ++i)
+    if (cov[i]) d[i] = Over(tab[cov[i]], d[i]);
 }
 
 struct IRect {
@@ -142,6 +241,21 @@ struct Surface::State {
   int frames = 0;
   std::vector<uint32_t> cps;
   std::vector<int> adv;
+  bool glyphTabValid = false;
+  uint32_t glyphKey = 0;  // colour and alpha the table below was made for
+  uint32_t glyphTab[256];
+  const uint32_t* GlyphTable(uint32_t alpha) {
+    const uint32_t key = Pack(alpha, uint32_t(r), uint32_t(g), uint32_t(b));
+    if (!glyphTabValid || key != glyphKey) {
+      glyphTabValid = true;
+      glyphKey = key;
+      for (uint32_t c = 0; c < 256; ++c) {
+        const uint32_t a = Div255(c * alpha);
+        glyphTab[c] = Pack(a, Div255(uint32_t(r) * a), Div255(uint32_t(g) * a), Div255(uint32_t(b) * a));
+      }
+    }
+    return glyphTab;
+  }
 };
 
 Surface::Surface() : s_(std::make_unique<State>()) {}
@@ -204,7 +318,7 @@ IRect DeviceClip(const Surface& s, bool viewport, const Rect& vp) {
 }
 }  // namespace
 
-void Surface::Cls() { std::fill(s_->px.begin(), s_->px.end(), Pack(255, s_->cr, s_->cg, s_->cb)); }
+void Surface::Cls() { Fill(s_->px.data(), s_->px.size(), Pack(255, s_->cr, s_->cg, s_->cb)); }
 
 void Surface::DrawRect(float x, float y, float w, float h) {
   const double ds = deviceScale_;
@@ -259,11 +373,16 @@ void Surface::DrawImage(const Image& img, float x, float y) {
   m.g = uint16_t(std::lround(s_->g * a * 256 / 255));
   m.b = uint16_t(std::lround(s_->b * a * 256 / 255));
   const int n = r.x1 - r.x0;
+  const bool copy = blk->opaque && m.Identity();
   for (int yy = r.y0; yy < r.y1; ++yy) {
     uint32_t* d = s_->px.data() + size_t(yy) * s_->dw + r.x0;
     const uint32_t* s = blk->px.data() + size_t(oy + yy - r.y0) * blk->w + ox;
-    if (s_->blend == Blend::Solid)
+    if (copy)
+      std::memcpy(d, s, size_t(n) * 4);
+    else if (s_->blend == Blend::Solid)
       SolidSpan(d, s, n, m);
+    else if (blk->opaque)
+      LerpSpan(d, s, n, m);
     else
       BlendSpan(d, s, n, m);
   }
@@ -283,6 +402,7 @@ void Surface::DrawText(const u16& text, float x, float y) {
   const bool solid = s_->blend == Blend::Solid;
   const uint32_t A = solid ? 255 : uint32_t(std::lround(s_->alpha * 255));
   const uint32_t cr = s_->r, cg = s_->g, cb = s_->b;
+  const uint32_t* tab = solid ? nullptr : s_->GlyphTable(A);
   double pen = x * ds;
   for (size_t i = 0; i < s_->cps.size(); ++i) {
     const uint32_t cp = s_->cps[i];
@@ -296,20 +416,12 @@ void Surface::DrawText(const u16& text, float x, float y) {
     if (r.Empty()) continue;
     for (int yy = r.y0; yy < r.y1; ++yy) {
       uint32_t* d = s_->px.data() + size_t(yy) * s_->dw;
-      const uint8_t* cov = g->cov.data() + size_t(yy - gy) * g->w - gx;
-      for (int xx = r.x0; xx < r.x1; ++xx) {
-        const uint32_t c = cov[xx];
-        if (!c) continue;
-        if (solid) {
-          if (c >= 128) d[xx] = Pack(255, cr, cg, cb);
-          continue;
-        }
-        const uint32_t a = c == 255 ? A : Div255(c * A);
-        if (a == 255) {
-          d[xx] = Pack(255, cr, cg, cb);
-        } else if (a) {
-          d[xx] = Over(Pack(a, Div255(cr * a), Div255(cg * a), Div255(cb * a)), d[xx]);
-        }
+      const uint8_t* cov = g->cov.data() + size_t(yy - gy) * g->w + (r.x0 - gx);
+      if (solid) {
+        for (int xx = r.x0; xx < r.x1; ++xx)
+          if (cov[xx - r.x0] >= 128) d[xx] = Pack(255, cr, cg, cb);
+      } else {
+        GlyphSpan(d + r.x0, cov, r.x1 - r.x0, tab);
       }
     }
   }
