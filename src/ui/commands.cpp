@@ -126,7 +126,10 @@ int Mdi::StartAls(int neu) {
         Abblenden = 1.0f;
         SpielBereit = 0;
         Spielschritt = 0;
-        FrageListeFuerSpiel(FragenListeDatei);
+        {
+          const u16 datei = FragenListeDatei;  // a copy: the list layer may reset the global first
+          FrageListeFuerSpiel(datei);
+        }
         Werkzeuge({0});
         SetzeStatusText(1);
       }

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -321,6 +322,8 @@ bool GadgetFilter::eventFilter(QObject* obj, QEvent* ev) {
       auto* me = static_cast<QMouseEvent*>(ev);
       QPoint p = me->position().toPoint();
       Emit(MouseDown, it.value()->self, MouseButtonNumber(me->button()), p.x(), p.y());
+      // A panel takes the press, so that it does not travel on to its frame and parents.
+      if (it.value()->self->Class() == GadgetClass::Panel) return true;
     }
   }
   return false;
@@ -472,9 +475,15 @@ class WindowGadget : public G<Gadget> {
       : G(GadgetClass::Window, nullptr), style_(style) {
     clientSize_ = QSize(w, h);
     if (style & WindowTool) {
-      QWidget* ownerWidget = owner ? ImplOf(owner)->widget : nullptr;
-      tool_ = new ToolWin(ownerWidget, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                           Qt::CustomizeWindowHint);
+      // Owned through the window system only: a Qt parent would share its disabled state.
+      tool_ = new ToolWin(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                       Qt::CustomizeWindowHint);
+      if (Impl* o = ImplOf(owner); o && o->widget) {
+        o->widget->winId();
+        tool_->winId();
+        if (tool_->windowHandle() && o->widget->windowHandle())
+          tool_->windowHandle()->setTransientParent(o->widget->windowHandle());
+      }
       tool_->onClose = [this] { Emit(WindowClose, this); };
       tool_->onResize = [this](QResizeEvent*) {
         clientSize_ = tool_->size();
@@ -866,6 +875,8 @@ class LabelGadget : public G<Gadget> {
   QLabel* label_ = nullptr;
 };
 
+QHash<QWidget*, QButtonGroup*> g_radioGroups;
+
 class ButtonGadget : public G<Gadget> {
  public:
   ButtonGadget(GadgetClass kind, const u16& text, int x, int y, int w, int h, Gadget* parentGadget)
@@ -877,11 +888,17 @@ class ButtonGadget : public G<Gadget> {
       case GadgetClass::ToggleRadio:
         button_ = new QPushButton(p);
         button_->setCheckable(true);
-        button_->setAutoExclusive(true);
         break;
       default: button_ = new QPushButton(p); break;
     }
     button_->setFocusPolicy(kind == GadgetClass::Button ? Qt::StrongFocus : Qt::TabFocus);
+    if (kind == GadgetClass::RadioButton || kind == GadgetClass::ToggleRadio) {
+      // Radio buttons exclude their siblings in the same parent, not those of nested panels.
+      button_->setAutoExclusive(false);
+      QButtonGroup*& group = g_radioGroups[p];
+      if (!group) group = new QButtonGroup(p);
+      group->addButton(button_);
+    }
     QObject::connect(button_, &QAbstractButton::clicked, [this](bool checked) {
       GadgetClass k = Class();
       if ((k == GadgetClass::RadioButton || k == GadgetClass::ToggleRadio) && !checked) return;
@@ -893,13 +910,14 @@ class ButtonGadget : public G<Gadget> {
   void ShowCaption(const u16& t) override { button_->setText(Amp(t)); }
   void SetChecked(bool on) override {
     if (!button_->isCheckable()) return;
-    if (on || !button_->autoExclusive()) {
+    QButtonGroup* group = button_->group();
+    if (on || !group) {
       button_->setChecked(on);
     } else {
       // An exclusive button cannot be unchecked on its own.
-      button_->setAutoExclusive(false);
+      group->setExclusive(false);
       button_->setChecked(false);
-      button_->setAutoExclusive(true);
+      group->setExclusive(true);
     }
   }
   bool Checked() const override { return button_->isChecked(); }
