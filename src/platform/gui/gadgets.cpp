@@ -1285,7 +1285,20 @@ Gadget* FocusedGadget() {
   return nullptr;
 }
 
+// The forms are laid out for a compact dialog font of the Arial kind; the
+// toolkit's larger default would cut their texts.
+void UseDialogFont() {
+  static bool done = false;
+  if (done || !Initialized()) return;
+  done = true;
+  QFont f = QApplication::font();
+  if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) f.setFamily(QStringLiteral("Liberation Sans"));
+  f.setPointSize(9);
+  QApplication::setFont(f);
+}
+
 Gadget* CreateWindow(const u16& title, int x, int y, int w, int h, Gadget* owner, int style) {
+  UseDialogFont();
   return new WindowGadget(title, x, y, w, h, owner, style);
 }
 Gadget* CreateMenu(const u16& text, int tag, Gadget* parent) { return new MenuGadget(text, tag, parent); }
