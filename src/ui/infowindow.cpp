@@ -1,6 +1,40 @@
 #include "ui/infowindow.h"
 
-// Placeholder until the information window lands.
-int InfoFenster::FormLoad() { return 0; }
-int InfoFenster::ShowAs(int, const u16&) { return 0; }
-int InfoFenster::Event(gui::Object*) { return 0; }
+#include "app/startup.h"
+#include "ui/mainwindow.h"
+
+int InfoFenster::FormLoad() {
+  const int breite = 640, hoehe = 440;
+  int x = 0, y = 0;
+  if (HauptFenster) {
+    x = HauptFenster->X() + (HauptFenster->Width() - breite) / 2;
+    y = HauptFenster->Y() + (HauptFenster->Height() - hoehe) / 2;
+  }
+  InfoFensterGadget =
+      gui::CreateWindow(u"{{Informations}}", x, y, breite, hoehe, HauptFenster, gui::WindowTitle | gui::WindowTool);
+  InfoFensterGadget->SetColor(155, 155, 155);
+  InfoFensterGadget->Hide();
+  InfoGadget[BUT_OK] = gui::CreateButton(u"{{OK}}", 500, 410, 100, 24, InfoFensterGadget);
+  InfoFensterGadget->SetDefaultButton(InfoGadget[BUT_OK]);
+  InfoHtml = gui::CreateHtmlView(5, 5, 630, 390, InfoFensterGadget);
+  InfoHtml->SetFollow(gui::EdgeAll);
+  return 0;
+}
+
+int InfoFenster::ShowAs(int kind, const u16& name) {
+  if (!InfoFensterGadget) return 0;
+  InfoFensterGadget->Show();
+  if (HauptFenster) HauptFenster->Disable();
+  InfoModus = kind;
+  if (kind == 0 && InfoHtml) InfoHtml->LoadFile(DatenPfad + u"info.html");
+  if (InfoGadget[BUT_OK]) InfoGadget[BUT_OK]->Focus();
+  return 0;
+}
+
+int InfoFenster::Event(gui::Object* source) {
+  if (source != nullptr && source == InfoGadget[BUT_OK]) {
+    if (HauptFenster) HauptFenster->Enable();
+    if (InfoFensterGadget) InfoFensterGadget->Hide();
+  }
+  return 0;
+}

@@ -33,6 +33,7 @@ struct Hook {
 };
 
 std::deque<Event> g_queue;
+Event g_current;
 std::vector<Hook> g_hooks;
 int g_nextHook = 1;
 u16 g_title;
@@ -164,6 +165,7 @@ Event WaitEvent() {
   }
   Event e = g_queue.front();
   g_queue.pop_front();
+  g_current = e;
   return e;
 }
 
@@ -172,12 +174,15 @@ bool PollEvent(Event& out) {
   if (g_queue.empty()) return false;
   out = g_queue.front();
   g_queue.pop_front();
+  g_current = out;
   return true;
 }
 
 void ProcessPending() {
   if (g_app) QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
+
+const Event& CurrentEvent() { return g_current; }
 
 int QueuedEvents() { return static_cast<int>(g_queue.size()); }
 void ClearQueue() { g_queue.clear(); }

@@ -64,6 +64,9 @@ bool PollEvent(Event& out);
 // Pumps the toolkit once without blocking (tests).
 void ProcessPending();
 int QueuedEvents();
+// The event most recently taken from the queue by WaitEvent or PollEvent (the
+// event being handled): its source, data and position.
+const Event& CurrentEvent();
 void ClearQueue();
 
 // A periodic timer that emits TimerTick events (data = tick count, source =
