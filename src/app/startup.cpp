@@ -168,6 +168,7 @@ int ProgrammStart(int argc, char** argv) {
   fs::RegisterEmbeddedArchive();
   // 2. platform layers
   gui::Init(argc, argv);
+  SetRelocalizeHandler(gui::RelocalizeAll);
   audio::Init();
   // 3. fixed-size tables
   for (auto& s : Spieler) s = std::make_shared<SpielerTyp>();

@@ -123,7 +123,8 @@ int MaleBildschirm() {
       MaleQuiz();
       break;
     case 2:
-      MaleListe(ListenVerschiebung);
+      // the scroll bar's current value is the list's scroll offset
+      MaleListe(Slider[Mdi::SLID_LISTE] ? Slider[Mdi::SLID_LISTE]->Value() : ListenVerschiebung);
       break;
     default:
       break;
