@@ -8,6 +8,8 @@ namespace audio::detail {
 
 Mixer::Mixer(int rate) : rate_(rate > 0 ? rate : 48000) {
   volumeRamp_ = std::max(1, rate_ * 5 / 1000);  // 5 ms
+  startRamp_ = std::max(1, rate_ * 2 / 1000);   // 2 ms: keeps the attack of a sound
+  startStep_ = 1.0f / static_cast<float>(startRamp_);
   endRamp_ = std::max(1, rate_ * 3 / 1000);     // 3 ms
   gainStep_ = 1.0f / static_cast<float>(volumeRamp_);
   release_ = 1.0f - std::exp(-1.0f / (0.15f * static_cast<float>(rate_)));  // 150 ms
@@ -33,10 +35,11 @@ void Mixer::MixVoice(Voice& v, float* out, int frames) {
       continue;
     }
     // ramping: volume change, start, or the last frames of the sound
+    const float step = v.pos < static_cast<size_t>(startRamp_) ? startStep_ : gainStep_;
     if (v.gain < target)
-      v.gain = std::min(target, v.gain + gainStep_);
+      v.gain = std::min(target, v.gain + step);
     else if (v.gain > target)
-      v.gain = std::max(target, v.gain - gainStep_);
+      v.gain = std::max(target, v.gain - step);
     float g = v.gain;
     if (v.pos >= fadeFrom) g *= static_cast<float>(len - 1 - v.pos) / static_cast<float>(endRamp_);
     out[2 * i] += g * s[2 * v.pos];

@@ -78,7 +78,9 @@ class Mixer {
   void MixVoice(Voice& v, float* out, int frames);
 
   int rate_;
-  int volumeRamp_;   // frames for a full-scale volume change (and the start)
+  int volumeRamp_;   // frames for a full-scale volume change
+  int startRamp_;    // frames of the fade-in at the start of a sound
+  float startStep_;
   int endRamp_;      // fade-out over the last frames of a sound
   float gainStep_;
   float limiterGain_ = 1.0f;
