@@ -1,12 +1,15 @@
 #include "platform/audio/audio.h"
 
 #include <SDL.h>
+#include <dirent.h>
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -253,6 +256,33 @@ void QuietAlsa() {
   if (auto set = reinterpret_cast<SetHandler>(dlsym(lib, "snd_lib_error_set_handler"))) set(NoAlsaMessages);
 }
 
+// Whether SDL's default drivers have anything to talk to. Without a sound
+// card and without a sound server they all fail, and giving up on ALSA costs
+// SDL a tenth of a second (it joins its device-watching thread); then the
+// "dummy" driver is taken at once.
+bool MayHaveSoundOutput() {
+#ifdef __linux__
+  if (getenv("PULSE_SERVER") || getenv("PIPEWIRE_REMOTE")) return true;
+  if (const char* run = getenv("XDG_RUNTIME_DIR")) {
+    for (const char* socket : {"/pulse/native", "/pipewire-0"}) {
+      std::string p = std::string(run) + socket;
+      if (access(p.c_str(), F_OK) == 0) return true;
+    }
+  }
+  if (access("/run/pulse/native", F_OK) == 0) return true;  // system-wide server
+  if (DIR* d = opendir("/dev/snd")) {
+    bool pcm = false;
+    while (dirent* e = readdir(d))
+      if (std::strncmp(e->d_name, "pcmC", 4) == 0) pcm = true;
+    closedir(d);
+    return pcm;
+  }
+  return false;
+#else
+  return true;
+#endif
+}
+
 bool OpenSdlDevice(State& s) {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   s.sdlAudio = true;
@@ -332,11 +362,14 @@ void Init() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Parlavinto");
   QuietAlsa();
-  if (OpenSdlDevice(s)) return;
+  const char* chosen = getenv("SDL_AUDIODRIVER");
+  if (((chosen && *chosen) || MayHaveSoundOutput()) && OpenSdlDevice(s)) return;
   // No device with the chosen driver: the "dummy" driver keeps the channels
   // running in real time without output.
   SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-  if (OpenSdlDevice(s)) return;
+  bool dummy = OpenSdlDevice(s);
+  SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  if (dummy) return;
   SDL_ClearError();
   s.mode = Mode::None;
   s.driver.clear();
