@@ -1,0 +1,28 @@
+// OGG Vorbis decoding from memory and sample-rate conversion. Everything here
+// works on stereo interleaved float frames.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace audio::detail {
+
+struct StreamInfo {
+  int rate = 0;
+  int channels = 0;
+  double seconds = 0;  // 0 when the length is unknown (damaged end)
+};
+
+// Reads the stream headers; false when the bytes are no usable Vorbis stream.
+bool ProbeVorbis(const std::string& bytes, StreamInfo& info);
+
+// Decodes the whole stream (at most maxFrames frames) to stereo at the file's
+// rate: mono is doubled, more channels are folded down. A damaged stream gives
+// what could be decoded before the damage. `rate` receives the file's rate
+// (0 when nothing could be opened).
+std::vector<float> DecodeVorbis(const std::string& bytes, size_t maxFrames, int& rate);
+
+// Windowed-sinc rate conversion of stereo frames from one rate to another.
+std::vector<float> ResampleStereo(const std::vector<float>& in, int from, int to);
+
+}  // namespace audio::detail
