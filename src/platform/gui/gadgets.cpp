@@ -626,12 +626,16 @@ class MenuGadget : public G<Gadget> {
   void Show() override { action_->setVisible(true); }
   void Hide() override { action_->setVisible(false); }
   bool Visible() const override { return action_->isVisible(); }
+  // A menu's own widget is disabled too: a QMenu hands its enabled state to its
+  // action whenever its window is enabled again (closing the information window).
   void Enable() override {
     enabled = true;
+    if (menu_) menu_->setEnabled(true);
     action_->setEnabled(true);
   }
   void Disable() override {
     enabled = false;
+    if (menu_) menu_->setEnabled(false);
     action_->setEnabled(false);
   }
   void SetShape(int, int, int, int) override {}
