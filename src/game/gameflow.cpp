@@ -187,6 +187,9 @@ int SpielAblauf() {
 
 int AntwortGewaehlt(int k) {
   if (k < 1 || k > 5) return 0;
+  // Only the answers on the screen can be chosen: a key or a press in the row
+  // of an answer the question does not have costs no try.
+  if (!DieseFrage || k > DieseFrage->AntwortAnzahl()) return 0;
   NeuMalen = 1;
   if (KanalAktiv[0] && Kanal[0]) Kanal[0]->SetVolume(0.0f);
   const int loesung = DieseFrage ? DieseFrage->Loesung : 0;

@@ -139,6 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
         Zug{"PressInRow", {{'p', ZeileY(2)}}, 6, 20, {0, 0, 1, 0, 0, 0}},
         Zug{"PressWrongRowThenRight", {{'p', ZeileY(1)}, {'p', ZeileY(2)}}, 6, 20, {0, -1, 1, 0, 0, 0}},
         Zug{"PressOnRowEdgeOrBetweenRows", {{'p', 468}, {'p', 503}, {'p', 510}, {'p', 0}}, 3, 0, {}},
+        Zug{"AnswerThatIsNotShownCostsNoTry", {{'k', 53}, {'p', ZeileY(5)}}, 3, 0, {}},
         Zug{"NoInputAfterTheDecision", {{'k', 50}, {'k', 49}, {'p', ZeileY(1)}}, 6, 20, {0, 0, 1, 0, 0, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -391,10 +392,10 @@ TEST_F(GameFlow, EmptyTestGameSlotDoesNotCrash) {
   Modus = 4;
   BisZurFrage();
   EXPECT_EQ(nullptr, DieseFrage);
-  ScanTasten(49, 1);
+  ScanTasten(49, 1);  // there is no answer to choose
   ScanTasten(50, 1);
   Tick();
-  EXPECT_EQ(6, Spielschritt);
+  EXPECT_EQ(3, Spielschritt);
   NeuMalen = 1;
   MaleQuiz();
   EXPECT_EQ(0, NeuMalen);
