@@ -143,8 +143,12 @@ int Mdi::EditFensterSoEintragen(int slot) {
 }
 
 int Mdi::EditorFensterSoSaven(int number) {
+  // Whether the number is taken is judged before the form is copied back:
+  // the form shows the table's own record of that number, so afterwards a
+  // new question would always look like one that exists already.
+  const bool frei = QuizExistiert(number) == 0;
   EditFensterSoEintragen(999);
-  int m = PruefeQuizNummer(number);
+  int m = frei ? number : PruefeQuizNummer(number);
   if (m <= 0 || m >= static_cast<int>(AlleFragen.size())) return 0;
   // The table takes the question only when the file took it as well (the
   // user may decline losing characters, or the file may not be writable).

@@ -149,6 +149,16 @@ TEST_F(EditorTest, FreieNummerShowsAnEmptyFormWithTheFirstAnswerSelected) {
   }
   EXPECT_EQ(1, GewaehlterKnopf());
   EXPECT_EQ(1, AlleFragen[4]->Loesung);  // the empty slot's own record
+
+  // the new question is saved under its free number without a question
+  FrageFeld->SetText(u"Neue Frage");
+  Mdi::EditorFensterSoSaven(Slider[Mdi::SLID_FRAGENR]->Value());
+  EXPECT_TRUE(gefragt.empty());
+  EXPECT_EQ(u"Neue Frage", Gespeichert(4, u"Frage"));
+  // saving it again overwrites only after asking
+  antworten = {1};
+  Mdi::EditorFensterSoSaven(4);
+  EXPECT_EQ(1u, gefragt.size());
 }
 
 TEST_F(EditorTest, LoadShowsTheRecordItselfAndCopyingBackWritesIntoIt) {
