@@ -1,14 +1,288 @@
 #include "catalogue/editor.h"
 
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "app/eventloop.h"
+#include "app/startup.h"
+#include "platform/fs/fs.h"
+#include "platform/text.h"
 #include "ui/mainwindow.h"
 
-// Placeholder until the question editor lands.
-int Mdi::LeseFrageInEditorEin(int) { return 0; }
-int Mdi::EditFensterSoEintragen(int slot) {
-  if (EditorFrage) AlleFragen[slot] = EditorFrage;
+namespace {
+
+constexpr int kAntworten = 5;
+
+gui::Gadget* AntwortKnopf(int i) { return Button[Mdi::BUT_SEL_ANT + i]; }
+gui::Gadget* AntwortFeld(int i) { return TextFeld[Mdi::TEXT_A_1 + i]; }
+gui::Gadget* ErklaerungFeld(int i) { return TextFeld[Mdi::TEXT_E_1 + i]; }
+
+// The folder chosen pictures and sounds are copied into ("Daten/" for MedienPfad).
+u16 DatenOrdner() { return DatenPfad + u"daten/"; }
+
+std::map<gui::Gadget*, draw::PixmapPtr>& Gezeigt() {
+  static std::map<gui::Gadget*, draw::PixmapPtr> m;
+  return m;
+}
+
+void SetzeBild(gui::Gadget* panel, const draw::PixmapPtr& bild) {
+  if (!panel) return;
+  draw::PixmapPtr p = bild ? FuerPanelEingepasst(bild, panel) : nullptr;
+  Gezeigt()[panel] = p;
+  panel->SetPixmap(p, false);
+}
+
+// Shows the picture of a record's picture field in a panel; an empty name or
+// a picture that cannot be loaded leaves the panel without a picture.
+void ZeigeBild(gui::Gadget* panel, const u16& name) {
+  if (!panel) return;
+  draw::PixmapPtr bild;
+  if (!name.empty()) bild = draw::Pixmap::Load(MedienPfad(BilderPfad + EditorBildName(name)));
+  SetzeBild(panel, bild);
+}
+
+// A record to work on: the table slot's own record, created when the slot is empty.
+QuizPtr SlotRecord(int slot) {
+  if (!AlleFragen[slot]) AlleFragen[slot] = QuizType::Create();
+  return AlleFragen[slot];
+}
+
+bool Inhalt(uint32_t pixel) { return pixel != 0xFFFFFFFFu && pixel != 0u; }
+
+}  // namespace
+
+u16 EditorBildName(const u16& name) {
+  if (name.size() >= 4 && text::ToUpperAscii(name.substr(name.size() - 4)) == u".GIF")
+    return name.substr(0, name.size() - 3) + u"PNG";
+  return name;
+}
+
+draw::PixmapPtr FuerPanelEingepasst(const draw::PixmapPtr& picture, gui::Gadget* panel) {
+  if (!picture || picture->width <= 0 || picture->height <= 0 ||
+      picture->pixels.size() < static_cast<size_t>(picture->width) * picture->height)
+    return nullptr;
+  int cw = panel ? panel->ClientWidth() : 0, ch = panel ? panel->ClientHeight() : 0;
+  if (cw <= 0 || ch <= 0) cw = 300, ch = 250;
+  // Twice the panel's size, so that the panel only ever shrinks the result
+  // (crisp on high-density screens as well).
+  const int w = 2 * cw, h = 2 * ch;
+  const float f = std::min(static_cast<float>(w) / picture->width, static_cast<float>(h) / picture->height);
+  draw::Surface s;
+  s.Resize(w, h);
+  s.SetClsColor(255, 255, 255);
+  s.Cls();
+  s.SetBlend(draw::Blend::Alpha);
+  s.SetColor(255, 255, 255);
+  s.SetAlpha(1.0f);
+  s.SetScale(f, f);
+  auto bild = draw::Image::FromPixmap(*picture);
+  if (!bild) return nullptr;
+  s.DrawImage(*bild, (w - picture->width * f) / 2.0f, (h - picture->height * f) / 2.0f);
+  return s.Grab(0, 0, w, h);
+}
+
+int Mdi::LeseFrageInEditorEin(int number) {
+  if (number < 0 || number >= static_cast<int>(AlleFragen.size())) return 0;
+  EditorFrage = SlotRecord(number);
+  QuizType& q = *EditorFrage;
+
+  if (FrageFeld) FrageFeld->SetText(q.Frage);
+  EditorMusical.clear();
+
+  gui::Gadget* frageBild = Panel[PAN_BILD_F];
+  if (!q.Bild.empty()) {
+    ZeigeBild(frageBild, q.Bild);
+  } else if (!q.Musical.empty()) {
+    SetzeBild(frageBild, MalMusical(q.Musical));
+    EditorMusical = q.Musical;
+  } else {
+    SetzeBild(frageBild, nullptr);
+  }
+  ZeigeBild(Panel[PAN_BILD_L], q.Bild2);
+
+  if (AudioFeld) AudioFeld->SetText(q.Audio);
+  WaehleEintrag(BereichAuswahl, q.Bereich);
+  SetMySliderValue(SLID_GRAD, q.Problem / 10);
+
+  for (int i = 0; i < kAntworten; ++i)
+    if (AntwortKnopf(i)) AntwortKnopf(i)->SetChecked(false);
+  if (q.Loesung == 0) q.Loesung = 1;
+  // A right answer outside 1..5 names no button: none is selected, and the
+  // value stays until the user picks one.
+  if (q.Loesung >= 1 && q.Loesung <= kAntworten && AntwortKnopf(q.Loesung - 1))
+    AntwortKnopf(q.Loesung - 1)->SetChecked(true);
+
+  for (int i = 0; i < kAntworten; ++i) {
+    if (AntwortFeld(i)) AntwortFeld(i)->SetText(q.Antwort[i + 1]);
+    if (ErklaerungFeld(i)) ErklaerungFeld(i)->SetText(q.Erklaerung[i + 1]);
+  }
   return 0;
 }
-int Mdi::EditorFensterSoSaven(int) { return 0; }
-int WaehleMedienDatei(gui::Gadget*, int) { return 0; }
-draw::PixmapPtr MalMusical(const u16&) { return nullptr; }
-int WaehleEintrag(gui::Gadget*, const u16&) { return -1; }
+
+int Mdi::EditFensterSoEintragen(int slot) {
+  if (!EditorFrage) EditorFrage = QuizType::Create();
+  QuizType& q = *EditorFrage;
+
+  if (FrageFeld) q.Frage = FrageFeld->Text();
+  if (BereichAuswahl) {
+    int sel = BereichAuswahl->SelectedItem();
+    q.Bereich = sel >= 0 && sel < BereichAuswahl->ItemCount() ? BereichAuswahl->ItemText(sel) : u16();
+  }
+  q.Musical = EditorMusical;
+  if (Slider[SLID_GRAD]) q.Problem = 10 * Slider[SLID_GRAD]->Value();
+  for (int i = 0; i < kAntworten; ++i)
+    if (AntwortKnopf(i) && AntwortKnopf(i)->Checked()) q.Loesung = i + 1;
+  for (int i = 0; i < kAntworten; ++i) {
+    if (AntwortFeld(i)) q.Antwort[i + 1] = AntwortFeld(i)->Text();
+    if (ErklaerungFeld(i)) q.Erklaerung[i + 1] = ErklaerungFeld(i)->Text();
+  }
+
+  if (slot >= 0 && slot < static_cast<int>(AlleFragen.size())) AlleFragen[slot] = EditorFrage;
+  return 0;
+}
+
+int Mdi::EditorFensterSoSaven(int number) {
+  // Whether the number is taken is judged before the form is copied back:
+  // the form shows the table's own record of that number, so afterwards a
+  // new question would always look like one that exists already.
+  const bool frei = QuizExistiert(number) == 0;
+  EditFensterSoEintragen(999);
+  int m = frei ? number : PruefeQuizNummer(number);
+  if (m <= 0 || m >= static_cast<int>(AlleFragen.size())) return 0;
+  // The table takes the question only when the file took it as well (the
+  // user may decline losing characters, or the file may not be writable).
+  if (SpeichereQuiz(999, m) == 0) AlleFragen[m] = AlleFragen[999];
+  return 0;
+}
+
+int WaehleMedienDatei(gui::Gadget* control, int kind) {
+  if (kind < 1 || kind > 3) return 0;
+  if (!EditorFrage) EditorFrage = QuizType::Create();
+  QuizType& q = *EditorFrage;
+  u16& feld = kind == 1 ? q.Bild : kind == 2 ? q.Bild2 : q.Audio;
+
+  const bool bild = kind != 3;
+  const u16 titel = bild ? u"Bild laden" : u"Sound laden";
+  const u16 filter = bild ? u"Bilder *.png *.jpg *.bmp:png,jpg,bmp" : u"Audio *.ogg:ogg";
+  u16 ordner = bild ? BilderPfad : TonPfad;
+  if (ordner.find(u"::") != u16::npos) ordner = DatenOrdner();
+
+  const u16 gewaehlt = gui::RequestFile(titel, filter, ordner + feld, false);
+  const u16 name = fs::FileName(gewaehlt);
+
+  if (name.empty()) {
+    feld.clear();
+    if (control) {
+      if (bild) SetzeBild(control, nullptr);
+      else control->SetText(u16());
+    }
+    return 0;
+  }
+
+  const u16 ziel = DatenOrdner() + name;
+  if (fs::FileType(ziel) == fs::Type::None) {
+    fs::CreateFolders(DatenOrdner());
+    fs::CopyFile(gewaehlt, ziel, false);
+  }
+  feld = name;
+  if (bild) ZeigeBild(control, name);
+  else if (control) control->SetText(name);
+  return 0;
+}
+
+draw::PixmapPtr MalMusical(const u16& musical) {
+  constexpr int kHoehe = 411;
+  auto leer = [] { return std::make_shared<draw::Pixmap>(1, 1, 0xFFFFFFFFu); };
+
+  std::vector<draw::ImagePtr> symbole;
+  symbole.reserve(musical.size());
+  int x = 0;
+  for (char16_t c : musical) {
+    auto img = draw::Image::Load(MusicalPfad + u"Musical" + text::Num(static_cast<int>(c)) + u".png");
+    if (!img) continue;  // a symbol without a picture is left out
+    symbole.push_back(img);
+    x = static_cast<int>(x + img->Width() * 0.5f);
+  }
+
+  // Drawn off screen on the quiz canvas; while that is still too small (it
+  // gets its size when first shown) on a surface of our own.
+  static draw::Surface eigene;
+  draw::Surface* haupt = HauptCanvas ? &HauptCanvas->Surface() : nullptr;
+  draw::Surface* s = haupt;
+  if (!s || s->Width() < x + 40 || s->Height() < kHoehe) {
+    eigene.Resize(std::max(x + 40, 1024), 768);
+    s = &eigene;
+  }
+
+  draw::Surface* vorher = draw::Target();
+  const float altSx = s->ScaleX(), altSy = s->ScaleY();
+  const int altR = s->ColorR(), altG = s->ColorG(), altB = s->ColorB();
+  draw::SetTarget(s);
+  s->SetBlend(draw::Blend::Alpha);
+  s->SetClsColor(255, 255, 255);
+  s->Cls();
+  int pos = 0;
+  for (const auto& img : symbole) {
+    s->SetColor(1, 1, 1);
+    s->SetScale(0.5f * Skala, 0.5f * Skala);
+    s->DrawImage(*img, static_cast<float>(pos + 20), 20.0f);
+    pos = static_cast<int>(pos + img->Width() * 0.5f);
+  }
+
+  draw::PixmapPtr ergebnis;
+  const int breite = x + 40;
+  draw::PixmapPtr p = s->Grab(0, 0, breite, kHoehe);
+  auto zeileHat = [&](int y, int von, int bis) {
+    for (int i = von; i < bis; ++i)
+      if (Inhalt(p->At(i, y))) return true;
+    return false;
+  };
+  auto spalteHat = [&](int xx, int von, int bis) {
+    for (int j = von; j <= bis; ++j)
+      if (Inhalt(p->At(xx, j))) return true;
+    return false;
+  };
+  int top = -1, bottom = -1;
+  for (int y = 0; y < kHoehe && top < 0; ++y)
+    if (zeileHat(y, 0, breite)) top = y;
+  if (top >= 0) {
+    for (int y = kHoehe - 1; y >= top && bottom < 0; --y)
+      if (zeileHat(y, 0, breite)) bottom = y;
+    int right = -1, left = -1;
+    for (int xx = breite - 1; xx >= 0 && right < 0; --xx)
+      if (spalteHat(xx, top, bottom)) right = xx;
+    for (int xx = 0; xx <= right && left < 0; ++xx)
+      if (spalteHat(xx, top, bottom)) left = xx;
+    if (left >= 0) ergebnis = s->Grab(left - 20, top - 20, right - left + 41, bottom - top + 41);
+  }
+
+  s->SetScale(altSx, altSy);
+  s->SetColor(altR, altG, altB);
+  if (haupt) haupt->SetClsColor(255, 255, 0);
+  if (s != haupt) s->SetClsColor(255, 255, 0);
+  draw::SetTarget(vorher);
+  return ergebnis ? ergebnis : leer();
+}
+
+draw::PixmapPtr GezeigtesBild(gui::Gadget* panel) {
+  auto it = Gezeigt().find(panel);
+  return it == Gezeigt().end() ? nullptr : it->second;
+}
+
+int WaehleEintrag(gui::Gadget* list, const u16& text) {
+  if (!list) return -1;
+  const int n = list->ItemCount();
+  if (n <= 0) {
+    list->Disable();
+    return -1;
+  }
+  // Filled again since it was found empty.
+  if (!list->Enabled()) list->Enable();
+  for (int i = 0; i < n; ++i)
+    if (list->ItemText(i) == text) {
+      list->SelectItem(i);
+      return i;
+    }
+  return -1;
+}
