@@ -13,25 +13,14 @@
 #include "platform/fs/fs.h"
 #include "support/sandbox.h"
 
+#include "support/levels.h"
+
 using testing_support::Sandbox;
 
 namespace {
 
-struct Level {
-  double rms = 0, peak = 0;
-};
-
-Level Measure(const std::vector<float>& s, size_t from = 0, size_t to = SIZE_MAX) {
-  Level l;
-  to = std::min(to, s.size());
-  double sum = 0;
-  for (size_t i = from; i < to; ++i) {
-    sum += double(s[i]) * s[i];
-    l.peak = std::max(l.peak, double(std::fabs(s[i])));
-  }
-  if (to > from) l.rms = std::sqrt(sum / double(to - from));
-  return l;
-}
+using testing_support::Level;
+using testing_support::Measure;
 
 // Frames up to and including the last sample above the threshold.
 size_t AudibleFrames(const std::vector<float>& s, float threshold = 1e-4f) {
