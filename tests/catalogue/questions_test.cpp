@@ -86,9 +86,13 @@ TEST(ShippedQuestions, SourceRoundTripsThroughTheArchive) {
   LadeAlleFragen();
   SammleThemen();
   FragenZaehler = 1;  // the counter of the first turn
-  fragen::Quelle src = fragen::LeseQuelle(ReadSource("content/fragen/Fragen 1.txt"));
-  ASSERT_GE(src.fragen.size(), 80u);
-  for (const auto& f : src.fragen) {
+  ASSERT_GE(fragen::LeseQuelle(ReadSource("content/fragen/Fragen 1.txt")).fragen.size(), 80u);
+  std::vector<fragen::QuellFrage> alle;
+  for (int datei = 1; datei <= 9; ++datei) {
+    auto q = fragen::LeseQuelle(ReadSource("content/fragen/Fragen " + std::to_string(datei) + ".txt"));
+    alle.insert(alle.end(), q.fragen.begin(), q.fragen.end());
+  }
+  for (const auto& f : alle) {
     const QuizType& q = *AlleFragen[f.nummer];
     SCOPED_TRACE(f.nummer);
     EXPECT_EQ(f.Get(u"Frage"), q.Frage);
@@ -96,7 +100,9 @@ TEST(ShippedQuestions, SourceRoundTripsThroughTheArchive) {
     EXPECT_EQ(text::ToInt(f.Get(u"Problem")), q.Problem);
     EXPECT_EQ(text::ToInt(f.Get(u"Lösung")), q.Loesung);
     EXPECT_EQ(f.Get(u"Bild"), q.Bild);
+    EXPECT_EQ(f.Get(u"Bild2"), q.Bild2);
     EXPECT_EQ(f.Get(u"Audio"), q.Audio);
+    EXPECT_EQ(f.Get(u"Musical"), q.Musical);
     for (int k = 1; k <= 5; ++k) {
       EXPECT_EQ(f.Get(u"Antwort " + text::Num(k)), q.Antwort[k]);
       EXPECT_EQ(f.Get(u"Erklärung " + text::Num(k)), q.Erklaerung[k]);
