@@ -1,6 +1,8 @@
 #include "ui/infowindow.h"
 
 #include "app/startup.h"
+#include "platform/fs/fs.h"
+#include "platform/text.h"
 #include "ui/mainwindow.h"
 
 int InfoFenster::FormLoad() {
@@ -26,7 +28,11 @@ int InfoFenster::ShowAs(int kind, const u16& name) {
   InfoFensterGadget->Show();
   if (HauptFenster) HauptFenster->Disable();
   InfoModus = kind;
-  if (kind == 0 && InfoHtml) InfoHtml->LoadFile(DatenPfad + u"info.html");
+  if (kind == 0 && InfoHtml && !InfoHtml->LoadFile(DatenPfad + u"info.html"))
+    InfoHtml->SetText(u"Die Seite \u00BBinfo.html\u00AB fehlt im Datenordner " +
+                      text::FromUtf8(fs::NativePath(DatenPfad)) +
+                      u". L\u00F6schen Sie die Datei \u00BBParlavinto.Ini\u00AB dort, dann legt der n\u00E4chste "
+                      u"Start die Seite neu an.");
   if (InfoGadget[BUT_OK]) InfoGadget[BUT_OK]->Focus();
   return 0;
 }

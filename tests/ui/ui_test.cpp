@@ -511,8 +511,9 @@ TEST_F(UiTest, InformationWindowLocksTheMainWindow) {
 
 TEST_F(UiTest, ShownPageComesFromTheDataFolder) {
   ASSERT_TRUE(ChooseMenu(Mdi::MENU_ABOUT));
-  // the sandboxed data folder has no page: the view stays empty
-  EXPECT_EQ(u"", InfoHtml->Text());
+  // the sandboxed data folder has no page: the view says so and how to get it back
+  EXPECT_NE(std::u16string::npos, InfoHtml->Text().find(u"info.html\u00AB fehlt"));
+  EXPECT_NE(std::u16string::npos, InfoHtml->Text().find(u"Parlavinto.Ini"));
   InfoFenster::Event(InfoGadget[InfoFenster::BUT_OK]);
   KopiereBenutzerDateien();
   ASSERT_TRUE(ChooseMenu(Mdi::MENU_ABOUT));

@@ -1121,6 +1121,8 @@ class HtmlGadget : public G<Gadget> {
     Register(view_->viewport());
     Init(view_, x, y, w, h);
   }
+  // A text set on the view is shown as plain text (for example a note that a page is missing).
+  void ShowCaption(const u16& t) override { view_->setPlainText(Q(t)); }
   bool LoadFile(const u16& path) override {
     std::string native = fs::NativePath(path);
     if (!fs::CanRead(path)) {
