@@ -21,7 +21,7 @@ import random
 import sys
 import time
 
-from synth import (SR, Mix, biquad, fade_edges, hz, limit, loudness_db, mallet_click,
+from synth import (run_generator, SR, Mix, biquad, fade_edges, hz, limit, loudness_db, mallet_click,
                    mixsum, nsamp, onepole, reverb, struck, write_wav)
 from make_sounds import CEILING, TARGET
 
@@ -204,22 +204,7 @@ def render(name, outdir):
 
 
 def main(argv):
-    if len(argv) < 2:
-        print(__doc__)
-        return 2
-    outdir = argv[1]
-    names = argv[2:] or list(CLIPS)
-    unknown = [n for n in names if n not in CLIPS]
-    if unknown:
-        print("unknown clip(s): %s; known: %s" % (", ".join(unknown), ", ".join(CLIPS)),
-              file=sys.stderr)
-        return 2
-    os.makedirs(outdir, exist_ok=True)
-    for name in names:
-        t0 = time.time()
-        loud, red = render(name, outdir)
-        print("%-22s loudness %6.1f dB, limiter %4.1f dB, %.1f s" % (name, loud, red, time.time() - t0))
-    return 0
+    return run_generator(argv, CLIPS, render, "clip", __doc__, 22)
 
 
 if __name__ == "__main__":

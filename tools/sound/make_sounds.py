@@ -14,7 +14,7 @@ import random
 import sys
 import time
 
-from synth import (SR, TAU, Mix, adsr, biquad, BELL, CELESTA, echo, fade_edges,
+from synth import (run_generator, SR, TAU, Mix, adsr, biquad, BELL, CELESTA, echo, fade_edges,
                    fm, GLOCKENSPIEL, hz, limit, loudness_db, mallet_click, MARIMBA,
                    mixsum, multiply, noise, nsamp, onepole, pluck, pulse, reverb,
                    saw, smooth_random, struck, svf, write_wav, XYLOPHONE)
@@ -497,22 +497,7 @@ def render(name, outdir):
 
 
 def main(argv):
-    if len(argv) < 2:
-        print(__doc__)
-        return 2
-    outdir = argv[1]
-    names = argv[2:] or list(SOUNDS)
-    unknown = [n for n in names if n not in SOUNDS]
-    if unknown:
-        print("unknown sound(s): %s; known: %s" % (", ".join(unknown), ", ".join(SOUNDS)),
-              file=sys.stderr)
-        return 2
-    os.makedirs(outdir, exist_ok=True)
-    for name in names:
-        t0 = time.time()
-        loud, red = render(name, outdir)
-        print("%-8s raw loudness %6.1f dB, limiter %4.1f dB, %.1f s" % (name, loud, red, time.time() - t0))
-    return 0
+    return run_generator(argv, SOUNDS, render, "sound", __doc__, 8)
 
 
 if __name__ == "__main__":

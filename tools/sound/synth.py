@@ -523,3 +523,26 @@ def write_wav(path, L, R, seed=1):
         w.setsampwidth(2)
         w.setframerate(SR)
         w.writeframes(data.tobytes())
+
+
+def run_generator(argv, table, render, kind, doc, label_width):
+    """Command line of a generator: argv = [script, outdir, name ...]; renders the
+    named entries of `table` (all without names) with render(name, outdir), which
+    returns (loudness in dB, limiter reduction in dB)."""
+    import os
+    import time
+    if len(argv) < 2:
+        print(doc)
+        return 2
+    outdir = argv[1]
+    names = argv[2:] or list(table)
+    unknown = [n for n in names if n not in table]
+    if unknown:
+        print("unknown %s(s): %s; known: %s" % (kind, ", ".join(unknown), ", ".join(table)), file=sys.stderr)
+        return 2
+    os.makedirs(outdir, exist_ok=True)
+    for name in names:
+        t0 = time.time()
+        loud, red = render(name, outdir)
+        print("%-*s loudness %6.1f dB, limiter %4.1f dB, %.1f s" % (label_width, name, loud, red, time.time() - t0))
+    return 0
