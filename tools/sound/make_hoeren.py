@@ -19,7 +19,6 @@ import math
 import os
 import random
 import sys
-import time
 
 from synth import (run_generator, SR, Mix, biquad, fade_edges, hz, limit, loudness_db, mallet_click,
                    mixsum, nsamp, onepole, reverb, struck, write_wav)

@@ -12,7 +12,6 @@ import math
 import os
 import random
 import sys
-import time
 
 from synth import (run_generator, SR, TAU, Mix, adsr, biquad, BELL, CELESTA, echo, fade_edges,
                    fm, GLOCKENSPIEL, hz, limit, loudness_db, mallet_click, MARIMBA,
