@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Parlavinto: install what is missing, build, then start the game or run the tests.
 #   ./parlavinto.sh            install, build and start the game
 #   ./parlavinto.sh test       install, build and run all tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Audio benchmarks: start-up cost of the fixed sounds, the mixer's CPU time
 // with eight channels, and the latency from SpielTon to the first audible
 // sample leaving the mixer on the real SDL device.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up load of the whole question table: the shipped archive as it is, and
 // nine full shipped files plus a full user file made for the benchmark.
 #include <benchmark/benchmark.h>

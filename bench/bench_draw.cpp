@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renderer speed against the cost of one full-frame memcpy of the surface.
 // Each benchmark reports "x_copy": its median time per frame divided by the
 // median time of one memcpy of the whole surface at the same size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame time of the quiz canvas: the question screen and the announcement at
 // 1024 x 768 and 1920 x 1080, each against one plain full-frame copy of the
 // same size (the floor). The ratios are printed at the end.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packs the archive: a fresh copy of assets/ plus the generated files, zipped with
 # the entry names exactly as stored (no folder entries).
 file(REMOVE_RECURSE ${STAGE})

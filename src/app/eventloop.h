@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main event loop and its dispatch, the relayout on resize, the event
 // hook, the end of the process and the key filter of the number lists.
 #pragma once

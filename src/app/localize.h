@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interface texts: English tokens in double braces, translated through the
 // language file when a gadget is created.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the embedded archive, the path roots, the first-run copy into the
 // user's data folder, the fixed assets, and the order in which everything is
 // brought up before the event loop runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question editor: loading a question into the form, copying the form
 // back, saving under the number rules, choosing pictures and sounds, and the
 // preview of a music-symbol line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question data file format shared by the game's reader and the build
 // tool that makes the shipped files: sections "[Quiz N]" with Key=Value
 // lines, values of the text keys scrambled in the shipped files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Question lists: restricting a game to a set of questions and an order.
 // The settings live on the list panel (grade and topic check boxes, the
 // "Niemals" and "Immer" number texts, the order radio buttons); a list file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question record, the 1000-slot question table, the question data files
 // and the topic list.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game flow: the turn state machine driven by timer ticks, keys and presses
 // on the quiz canvas, and the paint dispatch by program mode.
 #pragma once

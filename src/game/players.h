@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Players, the scoring rule, difficulty names, the ranking and the
 // announcement screen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the quiz canvas and of the question-list view.
 #pragma once
 #include <array>

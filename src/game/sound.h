@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound playback of the quiz: announcement sounds, jingles, question clips.
 #pragma once
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Direct access to INI-style text files, without a cache: every read scans the
 // file from its start, every write reads the whole file, changes it and writes
 // it back. Files are 8-bit text (one byte per character), written with CR LF.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text helpers shared by every layer: the system keeps its text as UTF-16
 // code units; files, paths and the toolkit get converted at the edges.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: menus, toolbar, status line, the quiz canvas and the form
 // panels, with the registries through which the rest of the system reaches
 // its gadgets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question editor on the real form (offscreen): loading, copying back,
 // saving under the number rules, file choices, the music-symbol preview and
 // the topic selection.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Question lists: number texts, applying the panel to the table, the play
 // order and its list view, list files, the file dialogs and game preparation.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A quiz canvas without a window: a drawing surface of our renderer plus the
 // gadget calls the game makes (focus, frame count). Used by the game tests and
 // the screen benchmark.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixture for the game tests: a clean game state on a fake canvas, a clock the
 // test moves by hand, and helpers for question records and players.
 #pragma once

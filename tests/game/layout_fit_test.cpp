@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every shipped question must fit its text column on the question screen, also
 // in the longest case: a ten-letter player name, two wrong tries with their tips
 // and the resolution. The column ends above the first answer bar.

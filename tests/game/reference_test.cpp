@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The announcement and the question screen drawn with the real assets at two
 // canvas sizes, compared against committed pictures in tests/game/reference/.
 // Set PARLAVINTO_UPDATE_REFERENCES=1 to write new reference pictures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound playback of the quiz, heard through the capture device: the fixed
 // sounds from the archive, question clips from the archive or the data
 // folder, volumes, replays and damaged clips.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio layer through the capture device: decoding, rate conversion,
 // mixing, ramps, the limiter, channel life and damaged files.
 #include <gtest/gtest.h>

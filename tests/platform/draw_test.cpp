@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The software renderer: decoders, blending, clipping, scaling, fonts and the device scale.
 #include <gtest/gtest.h>
 #include <png.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gadgets on real Qt widgets (offscreen): toolbar cells, the layout rule,
 // steppers, key filters, exclusive radio buttons, window close and mouse presses.
 #include <gtest/gtest.h>

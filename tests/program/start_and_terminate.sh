@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program twice in a sandboxed data folder and ends it with
 # SIGTERM (an AppTerminate event): first start prepares the data folder and
 # stamps the settings file, the second start copies nothing and only changes

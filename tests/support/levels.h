@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level of rendered audio: RMS and peak over a range of interleaved samples.
 #pragma once
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helpers: a private temporary folder, files written byte for byte,
 // and the path roots pointed into the sandbox.
 #pragma once

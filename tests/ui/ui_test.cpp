@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window built for real (offscreen): modes and their transitions,
 // menu and toolbar availability, status texts, the player form, the key
 // filters, the number stepper, the layout rule and the information window.

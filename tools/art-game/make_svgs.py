@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the SVG sources of all Parlavinto game pictures into a folder.
 
 Backgrounds are drawn in the game's logical 1024 x 768 coordinates with

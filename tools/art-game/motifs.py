@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Shared drawing pieces (SVG snippets) for the Parlavinto artwork."""
 
 WINE_DARK = "#3a0814"

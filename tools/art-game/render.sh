@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every game picture of assets/Images from the SVG sources.
 # Needs python3, rsvg-convert (librsvg2-bin) and ImageMagick (/usr/bin/convert).
 set -eu

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the toolbar strip: size, colour type and which cells are blank.
 
 A toolbar cell counts as blank when every pixel equals its top-left pixel.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every binary picture of the toolbar, the player form and the
 # about page from the SVG sources in this folder, then checks the toolbar.
 #

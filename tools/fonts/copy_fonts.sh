@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies the two freely licensed faces and their licence texts into the archive folder.
 set -e
 here=$(cd "$(dirname "$0")/../.." && pwd)

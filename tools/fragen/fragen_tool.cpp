@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool for the shipped question files.
 //   fragen_tool build <source.txt> <Fragen N.dat>
 // reads a readable UTF-8 question source and writes the question data file:

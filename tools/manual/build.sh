@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the user manual assets/Sonst/Parlavinto.pdf from handbuch.html and
 # handbuch.css. Screenshots placed as tools/manual/screens/NAME.png are used
 # automatically; places without a picture keep their framed placeholder.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the manual's HTML with the available screenshots filled in.
 
 Every <figure class="screen ..." data-screen="NAME"> of handbuch.html holds a

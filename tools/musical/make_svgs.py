@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the SVG sources of the music-symbol pictures (assets/Musical/).
 
 Every picture is 500 px high and carries a five-line staff across its full

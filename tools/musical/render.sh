@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the music-symbol pictures assets/Musical/MusicalNN.png (NN = the
 # decimal code of the character that stands for the symbol) from the SVG
 # sources in svg/, and writes preview strips into out/ (not assets).

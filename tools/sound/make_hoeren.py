@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders the listening clips of the ear-training questions as 16-bit WAV.
 
     python3 make_hoeren.py OUTDIR [NAME ...]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders the game's fixed sounds as 16-bit stereo WAV files.
 
     python3 make_sounds.py OUTDIR [NAME ...]

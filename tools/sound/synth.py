@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Small synthesis toolkit for the game's jingles (python3 standard library only).
 
 Signals are plain Python lists of floats at SR samples per second.  Every

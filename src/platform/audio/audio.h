@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Audio layer: OGG Vorbis sounds decoded through libvorbis, channels mixed by
 // our own mixer, SDL2's audio as the output device. Without a usable device
 // the game runs silently. A capture device renders the mix into memory.

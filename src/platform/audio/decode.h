@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // OGG Vorbis decoding from memory and sample-rate conversion. Everything here
 // works on stereo interleaved float frames.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mixer: any number of voices summed in float, with short gain ramps and
 // a peak limiter. One thread (the game) starts voices, another (the device's
 // callback, or the caller of Render) mixes them; the two meet only in two

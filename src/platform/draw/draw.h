@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our software 2D renderer: drawing surfaces with a persistent drawing state,
 // images (PNG, JPEG, BMP) from files or archive entries, image fonts rendered
 // from TrueType/OpenType through FreeType, and plain pixmaps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Internal pieces shared by the renderer's source files.
 #pragma once
 #include <cstdint>

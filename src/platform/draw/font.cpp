@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Image fonts through FreeType: faces from bytes in memory, one FreeType size
 // per rasterised pixel size, glyph bitmaps cached per code point and size.
 #include <ft2build.h>

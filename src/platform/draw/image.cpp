@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawable images: premultiplied pixels and cached resampled copies.
 // The resampling loops are plain float arithmetic that GCC vectorises at -O3.
 #if defined(__GNUC__) && !defined(__clang__)

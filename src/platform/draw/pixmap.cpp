@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixmaps: decoding PNG (libpng), JPEG (libjpeg) and BMP (own reader), PNG writing.
 #include <png.h>
 

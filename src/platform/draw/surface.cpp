@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing surfaces: the drawing state and the raster operations. Pixels are
 // premultiplied 0xAARRGGBB; blending is integer "over" arithmetic with SSE2
 // row loops where available.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File layer: native files and the entries of registered ZIP archives behind
 // one set of operations.
 //

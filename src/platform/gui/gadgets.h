@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gadgets: windows, panels, buttons, text fields, canvases ... Every gadget is
 // created once and afterwards only shown, hidden, enabled, disabled and filled.
 // Gadgets live until the process ends; they are addressed by plain pointers.

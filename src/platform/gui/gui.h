@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Toolkit layer: application object, event queue with a blocking wait, the
 // emission hook, timers, message boxes and the desktop services. Backed by
 // Qt 6 Widgets; no Qt type appears in this header.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the about page as the information window shows it: a 630 x 390
 // QTextBrowser loading info.html from a data folder. Writes two PNGs: the
 // visible view and the whole page. Used only to look at the page.
