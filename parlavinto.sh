@@ -13,7 +13,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libminizip-dev zlib1g-dev libpng-dev libjpeg-dev libfreetype-dev
   libvorbis-dev libogg-dev libsdl2-dev
   libgtest-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core qt6-translations-l10n
 )
 if [ "$mode" != play ]; then packages+=(xvfb xauth xdotool imagemagick); fi
 

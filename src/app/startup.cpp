@@ -210,6 +210,13 @@ int ProgrammStart(int argc, char** argv) {
     HauptFenster->SetShape(20, 120, w, h);
   }
   PasseLayoutAn();
+  // Menu bar, toolbar and status line need room too: the whole window stays
+  // on the screen (a screen too small even for the least client area keeps
+  // the window's top in view).
+  if (HauptFenster) {
+    HauptFenster->KeepOnScreen(450, 450);
+    PasseLayoutAn();
+  }
   // 20. the event loop
   return EreignisSchleife();
 }

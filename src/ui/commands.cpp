@@ -69,6 +69,8 @@ void MenuPlayNachListe() {
 
 int Mdi::StartAls(int neu) {
   NeuMalen = 1;
+  // A game left during its announcement must not take its sound stage along.
+  if (neu == 1) AnsageTon = 0;
   DisableAllTools();
   Vormode = Modus;
   Modus = neu;

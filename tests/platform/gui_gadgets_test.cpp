@@ -254,4 +254,22 @@ TEST_F(GadgetTest, DropDownListItems) {
   EXPECT_EQ(u"", d->Text());
 }
 
+// The digit row by its physical keys: the same codes on every layout.
+TEST(DigitRowKey, PhysicalKeysOfTheDigitRow) {
+  const struct {
+    int scan;
+    const char* platform;
+    int want;
+  } cases[] = {{10, "xcb", 49}, {14, "xcb", 53}, {18, "xcb", 57}, {19, "xcb", 48}, {10, "wayland", 49},
+               {9, "xcb", 0},   {20, "xcb", 0},  {87, "xcb", 0},  {10, "offscreen", 0}, {0, "xcb", 0}};
+  for (const auto& c : cases) EXPECT_EQ(c.want, gui::DigitRowKey(c.scan, c.platform)) << c.scan << " " << c.platform;
+}
+
+TEST(DialogFilter, PatternsShownOnce) {
+  EXPECT_EQ(u"Bilder (*.png *.jpg *.bmp)", gui::DialogFilter(u"Bilder *.png *.jpg *.bmp:png,jpg,bmp"));
+  EXPECT_EQ(u"Frage-Liste (*.lst)", gui::DialogFilter(u"Frage-Liste:lst"));
+  EXPECT_EQ(u"Audio (*.ogg)", gui::DialogFilter(u"Audio *.ogg:ogg"));
+  EXPECT_EQ(u"", gui::DialogFilter(u""));
+}
+
 }  // namespace

@@ -72,10 +72,16 @@ draw::PixmapPtr FromQImage(const QImage& src) {
   return p;
 }
 
-// Windows virtual-key code of a Qt key event.
+// Windows virtual-key code of a Qt key event. The digit row of the main
+// keyboard gives 48..57 by its physical keys, whatever the layout puts on
+// them (a French layout types "&" on the key of 1).
 int VirtualKey(const QKeyEvent* e) {
   int k = e->key();
   bool keypad = e->modifiers() & Qt::KeypadModifier;
+  if (!keypad) {
+    int digit = DigitRowKey(static_cast<int>(e->nativeScanCode()), QGuiApplication::platformName().toStdString());
+    if (digit) return digit;
+  }
   if (k >= Qt::Key_0 && k <= Qt::Key_9) return keypad ? 96 + (k - Qt::Key_0) : 48 + (k - Qt::Key_0);
   if (k >= Qt::Key_A && k <= Qt::Key_Z) return 65 + (k - Qt::Key_A);
   if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
@@ -200,6 +206,8 @@ struct Impl {
   virtual void AfterResize() { Relayout(); }
   // The caption shown (button, label, title ...); localized or as set.
   virtual void ShowCaption(const u16& text) {}
+  // A child was shown or hidden.
+  virtual void KidsChanged() {}
 
   void Register(QObject* o) { g_byWidget.insert(o, this); }
 
@@ -235,7 +243,9 @@ struct Impl {
       outPos = pos + grow;
       outSize = size;
     } else {
-      outPos = KeepCentre(pos, size, parentNow, parentPlaced);
+      // Never moved above or left of the parent's client area (a gadget placed
+      // there stays where it was placed).
+      outPos = std::max(KeepCentre(pos, size, parentNow, parentPlaced), std::min(pos, 0));
       outSize = size;
     }
   }
@@ -305,17 +315,22 @@ bool GadgetFilter::eventFilter(QObject* obj, QEvent* ev) {
   if (ev->type() == QEvent::KeyPress) {
     auto* ke = static_cast<QKeyEvent*>(ev);
     auto it = g_byWidget.find(obj);
-    if (it != g_byWidget.end() && it.value()->filter) {
-      if (FilterDrops(it.value(), ke)) return true;
-    }
+    // Enter presses the window's default button before any key filter sees it
+    // (text areas keep their Enter).
     if ((ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) && obj->isWidgetType()) {
       QWidget* top = static_cast<QWidget*>(obj)->window();
       auto d = g_defaultButtons.find(top);
-      if (d != g_defaultButtons.end() && d.value() && d.value()->isEnabled() &&
+      if (d != g_defaultButtons.end() && d.value() && d.value()->isEnabled() && d.value()->isVisible() &&
           !(it != g_byWidget.end() && it.value()->self->Class() == GadgetClass::TextArea)) {
         d.value()->click();
         return true;
       }
+    }
+    // Tab and Shift+Tab always move the focus on: no key filter may keep it.
+    const bool focusKey = (ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab) &&
+                          !(ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (it != g_byWidget.end() && it.value()->filter && !focusKey) {
+      if (FilterDrops(it.value(), ke)) return true;
     }
   } else if (ev->type() == QEvent::MouseButtonPress) {
     auto it = g_byWidget.find(obj);
@@ -372,8 +387,14 @@ class G : public Base, public Impl {
   }
   GadgetClass Class() const override { return kind_; }
   Gadget* Parent() const override { return parentGadget_; }
-  void Show() override { widget->setVisible(true); }
-  void Hide() override { widget->setVisible(false); }
+  void Show() override {
+    widget->setVisible(true);
+    if (parent) parent->KidsChanged();
+  }
+  void Hide() override {
+    widget->setVisible(false);
+    if (parent) parent->KidsChanged();
+  }
   bool Visible() const override { return !widget->isHidden(); }
   void Enable() override {
     enabled = true;
@@ -468,6 +489,14 @@ class ToolWin : public PaintArea {
     e->ignore();
     if (onClose) onClose();
   }
+  // Escape closes a tool window as its close box does.
+  void keyPressEvent(QKeyEvent* e) override {
+    if (e->key() == Qt::Key_Escape && onClose) {
+      onClose();
+      return;
+    }
+    PaintArea::keyPressEvent(e);
+  }
 };
 
 class WindowGadget : public G<Gadget> {
@@ -485,6 +514,8 @@ class WindowGadget : public G<Gadget> {
         if (tool_->windowHandle() && o->widget->windowHandle())
           tool_->windowHandle()->setTransientParent(o->widget->windowHandle());
       }
+      // While it is open no other window takes input or the focus.
+      tool_->setWindowModality(Qt::ApplicationModal);
       tool_->onClose = [this] { Emit(WindowClose, this); };
       tool_->onResize = [this](QResizeEvent*) {
         clientSize_ = tool_->size();
@@ -538,23 +569,57 @@ class WindowGadget : public G<Gadget> {
     return extra;
   }
 
+  // Offset of the client area from the window's outer top-left corner: the
+  // window system's frame, then the menu bar and toolbar above the client.
+  QPoint ClientOffset() const {
+    QPoint frame = widget->geometry().topLeft() - widget->frameGeometry().topLeft();
+    if (!main_) return frame;
+    if (main_->isVisible()) return frame + client_->mapTo(main_, QPoint(0, 0));
+    return frame + QPoint(0, Chrome(true) - (status_ ? main_->statusBar()->sizeHint().height() : 0));
+  }
+
+  // x, y place the client area on the screen.
   void SetShape(int x, int y, int w, int h) override {
     w = std::max(w, 1);
     h = std::max(h, 1);
-    widget->move(x, y);
     if (tool_ && !(style_ & WindowResizable)) tool_->setFixedSize(w, h);
     int cw = Chrome(false), ch = Chrome(true);
     widget->resize(w + cw, h + ch);
     if (main_ && !main_->isVisible()) client_->resize(w, h);
     clientSize_ = QSize(w, h);
+    clientPos_ = QPoint(x, y);
+    widget->move(clientPos_ - ClientOffset());
     Relayout();
   }
-  int X() const override { return widget->pos().x(); }
-  int Y() const override { return widget->pos().y(); }
+  // A hidden window is where it was last placed; its menu bar and toolbar
+  // take their final height only once it is shown.
+  int X() const override { return widget->isVisible() ? widget->pos().x() + ClientOffset().x() : clientPos_.x(); }
+  int Y() const override { return widget->isVisible() ? widget->pos().y() + ClientOffset().y() : clientPos_.y(); }
+
+  // Shrinks the client area (not below minW x minH) until the whole window,
+  // frame included, fits the screen's available area, then moves it inside;
+  // a window still too large keeps its top-left corner visible.
+  void KeepOnScreen(int minW, int minH) override {
+    QScreen* screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QPoint off = ClientOffset();
+    const int extraW = widget->frameGeometry().width() - widget->geometry().width() + Chrome(false);
+    const int extraH = (widget->frameGeometry().height() - widget->geometry().height()) + Chrome(true);
+    int w = clientSize_.width(), h = clientSize_.height();
+    if (w + extraW > area.width()) w = std::max({area.width() - extraW, minW, 1});
+    if (h + extraH > area.height()) h = std::max({area.height() - extraH, minH, 1});
+    int left = X() - off.x(), top = Y() - off.y();
+    left = std::max(std::min(left, area.right() + 1 - (w + extraW)), area.left());
+    top = std::max(std::min(top, area.bottom() + 1 - (h + extraH)), area.top());
+    SetShape(left + off.x(), top + off.y(), w, h);
+  }
   int Width() const override { return clientSize_.width(); }
   int Height() const override { return clientSize_.height(); }
   void Show() override {
+    const bool wasHidden = !widget->isVisible();
     widget->show();
+    if (wasHidden) widget->move(clientPos_ - ClientOffset());
     widget->raise();
     widget->activateWindow();
   }
@@ -586,6 +651,7 @@ class WindowGadget : public G<Gadget> {
   PaintArea* client_ = nullptr;
   QLabel* status_ = nullptr;
   QSize clientSize_;
+  QPoint clientPos_;
   u16 statusText_;
 };
 
@@ -749,15 +815,54 @@ class PanelGadget : public G<Gadget> {
       : G(GadgetClass::Panel, parentGadget) {
     frame_ = new QFrame(ParentWidget(parentGadget));
     if (style & PanelSunken) frame_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    client_ = new PaintArea(frame_);
+    if (style & PanelScroll) {
+      scroll_ = new QScrollArea(frame_);
+      scroll_->setFrameStyle(QFrame::NoFrame);
+      scroll_->setWidgetResizable(false);
+      client_ = new PaintArea;
+      scroll_->setWidget(client_);
+    } else {
+      client_ = new PaintArea(frame_);
+    }
     Register(client_);
     Init(frame_, x, y, w, h);
   }
   QWidget* ClientArea() override { return client_; }
+  // A scrolling panel lays its children out in its visible part.
+  QSize ClientSize() override { return scroll_ ? scroll_->size() : client_->size(); }
   void ApplyGeometry(int x, int y, int w, int h) override {
     frame_->setGeometry(x, y, std::max(w, 0), std::max(h, 0));
-    client_->setGeometry(frame_->contentsRect());
+    if (scroll_) {
+      scroll_->setGeometry(frame_->contentsRect());
+      client_->resize(scroll_->size());
+    } else {
+      client_->setGeometry(frame_->contentsRect());
+    }
     Relayout();
+    KidsChanged();
+  }
+  // A scrolling panel grows its client around every shown child, so that a
+  // child cut by a small window can be scrolled into view.
+  void KidsChanged() override {
+    if (!scroll_) return;
+    int right = 0, bottom = 0;
+    for (Impl* k : kids) {
+      if (k->widget->isHidden()) continue;
+      QRect g = k->widget->geometry();
+      right = std::max(right, g.x() + g.width());
+      bottom = std::max(bottom, g.y() + g.height());
+    }
+    // The visible part shrinks by the scroll bars that the children need.
+    int w = scroll_->width(), h = scroll_->height();
+    const int barW = scroll_->verticalScrollBar()->sizeHint().width();
+    const int barH = scroll_->horizontalScrollBar()->sizeHint().height();
+    bool down = bottom > h, across = right > w;
+    if (down && !across) across = right > w - barW;
+    if (across && !down) down = bottom > h - barH;
+    if (down) w -= barW;
+    if (across) h -= barH;
+    QSize want(std::max(w, right), std::max(h, bottom));
+    if (client_->size() != want) client_->resize(want);
   }
   void SetColor(int r, int g, int b) override {
     client_->hasColor = true;
@@ -774,6 +879,7 @@ class PanelGadget : public G<Gadget> {
 
  protected:
   QFrame* frame_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
   PaintArea* client_ = nullptr;
 };
 
@@ -893,6 +999,11 @@ class ButtonGadget : public G<Gadget> {
       case GadgetClass::ToggleRadio:
         button_ = new QPushButton(p);
         button_->setCheckable(true);
+        // The selected one stands out clearly, not only by a slightly darker face.
+        button_->setStyleSheet(QStringLiteral(
+            "QPushButton { background: rgb(236, 236, 236); border: 1px solid rgb(150, 150, 150); }"
+            "QPushButton:checked { background: rgb(40, 150, 60); color: white;"
+            " border: 3px solid rgb(15, 90, 30); }"));
         break;
       default: button_ = new QPushButton(p); break;
     }
@@ -945,6 +1056,12 @@ class TextFieldGadget : public G<Gadget> {
     Init(edit_, x, y, w, h);
   }
   void ShowCaption(const u16& t) override { edit_->setText(Q(t)); }
+  void SetMaxLength(int n) override { edit_->setMaxLength(n > 0 ? n : 32767); }
+  void InsertText(const u16& t) override {
+    edit_->insert(Q(t));
+    caption_ = U(edit_->text());
+    Emit(GadgetAction, this);
+  }
   u16 Text() const override { return U(edit_->text()); }
 
  private:
@@ -971,6 +1088,7 @@ class TextAreaGadget : public G<Gadget> {
     setting_ = false;
   }
   u16 Text() const override { return U(edit_->toPlainText()); }
+  void InsertText(const u16& t) override { edit_->insertPlainText(Q(t)); }
 
  private:
   QPlainTextEdit* edit_ = nullptr;
@@ -1179,6 +1297,7 @@ class CanvasGadget : public G<Canvas> {
   void Show() override {
     canvas_->show();
     canvas_->raise();
+    if (parent) parent->KidsChanged();
   }
   void AfterResize() override { SizeSurface(); }
   void SizeSurface() {
@@ -1368,6 +1487,14 @@ std::vector<bool> ToolbarCells(const draw::Pixmap& strip) {
   return cells;
 }
 
+int DigitRowKey(int scanCode, const std::string& platform) {
+  // X11 and Wayland hand over evdev codes + 8: keys 1..9 and 0 are 10..19.
+  if (platform != "xcb" && platform != "wayland") return 0;
+  if (scanCode >= 10 && scanCode <= 18) return 49 + (scanCode - 10);
+  if (scanCode == 19) return 48;
+  return 0;
+}
+
 int KeepCentre(int placed, int size, int parentNow, int parentPlaced) {
   if (parentPlaced == 0) return placed;
   return parentNow * (placed + size / 2) / parentPlaced - size / 2;
@@ -1389,20 +1516,25 @@ bool AddFont(const std::string& bytes) {
 
 u16 ScriptFace() { return Initialized() ? U(ScriptFamily()) : u16(); }
 
+u16 DialogFilter(const u16& filter) {
+  // "Description:ext1,ext2" -> "Description (*.ext1 *.ext2)"
+  QString f = Q(filter);
+  int colon = f.indexOf(QLatin1Char(':'));
+  if (colon < 0) return filter;
+  QStringList patterns;
+  for (const QString& ext : f.mid(colon + 1).split(QLatin1Char(','), Qt::SkipEmptyParts))
+    patterns << QStringLiteral("*.") + ext.trimmed();
+  // A description that already names its patterns keeps only its words.
+  QString words = f.left(colon);
+  int star = words.indexOf(QLatin1Char('*'));
+  if (star >= 0) words = words.left(star).trimmed();
+  return U(words + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QStringLiteral(")"));
+}
+
 u16 RequestFile(const u16& title, const u16& filter, const u16& startFolder, bool save) {
   if (g_requestFile) return g_requestFile(title, filter, startFolder, save);
   if (!Initialized()) return u16();
-  // "Description:ext1,ext2" -> "Description (*.ext1 *.ext2)"
-  QString f = Q(filter), qtFilter;
-  int colon = f.indexOf(QLatin1Char(':'));
-  if (colon >= 0) {
-    QStringList patterns;
-    for (const QString& ext : f.mid(colon + 1).split(QLatin1Char(','), Qt::SkipEmptyParts))
-      patterns << QStringLiteral("*.") + ext.trimmed();
-    qtFilter = f.left(colon) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QStringLiteral(")");
-  } else if (!f.isEmpty()) {
-    qtFilter = f;
-  }
+  QString qtFilter = Q(DialogFilter(filter));
   QString folder = startFolder.empty() ? QString() : QString::fromStdString(fs::NativePath(startFolder));
   QWidget* parent = QApplication::activeWindow();
   QString chosen = save ? QFileDialog::getSaveFileName(parent, Q(title), folder, qtFilter, nullptr,

@@ -5,10 +5,12 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 
 #include <csignal>
@@ -123,6 +125,11 @@ void Init(int argc, char** argv) {
     g_app = new QApplication(s_argc, s_argv);
   }
   g_app->setQuitOnLastWindowClosed(false);
+  // The toolkit's own texts (dialog buttons, file dialogs, context menus) in
+  // German like the rest of the interface, from the system's Qt translations.
+  auto* german = new QTranslator(g_app);
+  if (german->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(german);
   InstallSignalHandlers();
 }
 
