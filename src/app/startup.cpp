@@ -22,6 +22,12 @@
 #include "ui/infowindow.h"
 #include "ui/mainwindow.h"
 
+int VerbindeLokalisierung() {
+  gui::SetTextLocalizer({[] { return (LocalizationMode() & 2) != 0; }, LocalizeString});
+  SetRelocalizeHandler(gui::RelocalizeAll);
+  return 0;
+}
+
 int Zufall(int lo, int hi) {
   if (hi < lo) return lo;
   std::uniform_int_distribution<int> d(lo, hi);
@@ -169,7 +175,7 @@ int ProgrammStart(int argc, char** argv) {
   fs::RegisterEmbeddedArchive();
   // 2. platform layers
   gui::Init(argc, argv);
-  SetRelocalizeHandler(gui::RelocalizeAll);
+  VerbindeLokalisierung();
   audio::Init();
   // 3. fixed-size tables
   for (auto& s : Spieler) s = std::make_shared<SpielerTyp>();

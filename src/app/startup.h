@@ -47,6 +47,8 @@ int Zufall(int lo, int hi);
 
 // The process entry: start-up in its fixed order, then the event loop.
 int ProgrammStart(int argc, char** argv);
+// Hands the interface-text localization to the gadget layer.
+int VerbindeLokalisierung();
 int SetzePfade();
 int KopiereBenutzerDateien();
 // Writes the start time into the settings file ("Allgemein", "LastStart").

@@ -13,6 +13,7 @@
 #include "game/players.h"
 #include "game/quizscreen.h"
 #include "game/sound.h"
+#include "platform/diagnostic.h"
 #include "platform/fs/fs.h"
 #include "platform/text.h"
 #include "ui/infowindow.h"
@@ -215,7 +216,7 @@ int Mdi::Event(gui::Object* source) {
     case gui::GadgetClass::Toolbar: {
       if (g != Symbolleiste) return 0;
       int item = EreignisDaten(g);
-      gui::Diagnostic("switch toolbar " + std::to_string(item));
+      platform::Diagnostic("switch toolbar " + std::to_string(item));
       switch (item) {
         case TOOL_EXIT: StartAls(0); break;
         case TOOL_PLAY: StartAls(1); break;
@@ -288,7 +289,7 @@ int Mdi::DisableAllTools() {
   if (!Symbolleiste) return 0;
   for (int i = 0; i <= 15; ++i) {
     Symbolleiste->DisableItem(i);
-    gui::Diagnostic("DISABLE " + std::to_string(i) + " " + std::to_string(Symbolleiste->ItemCount()));
+    platform::Diagnostic("DISABLE " + std::to_string(i) + " " + std::to_string(Symbolleiste->ItemCount()));
   }
   Symbolleiste->EnableItem(8);
   Symbolleiste->EnableItem(9);

@@ -272,4 +272,27 @@ TEST(DialogFilter, PatternsShownOnce) {
   EXPECT_EQ(u"", gui::DialogFilter(u""));
 }
 
+// Texts given at creation reach the screen through the localizer that start-up
+// hands in; without one they are shown as given.
+TEST_F(GadgetTest, CaptionsGoThroughTheHandedInLocalizer) {
+  bool registering = true;
+  gui::u16 mark = u"*";
+  gui::SetTextLocalizer({[&] { return registering; }, [&](const gui::u16& t) { return mark + t; }});
+  gui::Gadget* a = gui::CreateLabel(u"Hilfe", 0, 0, 50, 20, win);
+  gui::Gadget* b = gui::CreateButton(u"OK", 0, 30, 50, 20, win);
+  registering = false;
+  gui::Gadget* c = gui::CreateLabel(u"Datei", 0, 60, 50, 20, win);
+  EXPECT_EQ(u"*Hilfe", a->Text());
+  EXPECT_EQ(u"*OK", b->Text());
+  EXPECT_EQ(u"Datei", c->Text());
+  mark = u"#";
+  b->SetText(u"Ok");  // a text set later is no localization source
+  gui::RelocalizeAll();
+  EXPECT_EQ(u"#Hilfe", a->Text());
+  EXPECT_EQ(u"Ok", b->Text());
+  EXPECT_EQ(u"Datei", c->Text());
+  gui::SetTextLocalizer({});
+  EXPECT_EQ(u"Neu", gui::CreateLabel(u"Neu", 0, 90, 50, 20, win)->Text());
+}
+
 }  // namespace

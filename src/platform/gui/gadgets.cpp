@@ -40,7 +40,6 @@
 #include <algorithm>
 #include <map>
 
-#include "app/localize.h"
 #include "platform/fs/fs.h"
 #include "platform/text.h"
 
@@ -174,7 +173,11 @@ int MouseButtonNumber(Qt::MouseButton b) {
 std::map<Gadget*, u16> g_localized;            // gadget -> text source
 std::map<Gadget*, std::vector<std::pair<int, u16>>> g_localizedItems;  // list items
 
-bool RegisteringTexts() { return (LocalizationMode() & 2) != 0; }
+TextLocalizer g_localizer;
+
+// Texts given at creation are localization sources (start-up decides).
+bool RegisteringTexts() { return g_localizer.registering && g_localizer.registering(); }
+u16 LocalizeString(const u16& text) { return g_localizer.translate ? g_localizer.translate(text) : text; }
 
 // ---------------------------------------------------------------- common gadget part
 
@@ -1547,6 +1550,8 @@ u16 RequestFile(const u16& title, const u16& filter, const u16& startFolder, boo
 void SetRequestFileHandler(std::function<u16(const u16&, const u16&, const u16&, bool)> h) {
   g_requestFile = std::move(h);
 }
+
+void SetTextLocalizer(TextLocalizer localizer) { g_localizer = std::move(localizer); }
 
 void RelocalizeAll() {
   for (auto& [gadget, source] : g_localized) {

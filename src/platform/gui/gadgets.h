@@ -200,6 +200,15 @@ u16 DialogFilter(const u16& filter);
 u16 RequestFile(const u16& title, const u16& filter, const u16& startFolder, bool save);
 void SetRequestFileHandler(std::function<u16(const u16& title, const u16& filter, const u16& folder, bool save)> h);
 
+// Localization of gadget texts, handed in by start-up: whether texts given at
+// creation are localization sources now, and the shown form of such a source.
+// Without it texts are shown as given.
+struct TextLocalizer {
+  std::function<bool()> registering;
+  std::function<u16(const u16& source)> translate;
+};
+void SetTextLocalizer(TextLocalizer localizer);
+
 // Shows the localized form of every gadget, menu item and list item that was
 // created while localization bit 2 was set and has not been given a text since.
 void RelocalizeAll();

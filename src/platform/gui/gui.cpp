@@ -250,9 +250,4 @@ void ExitProcess(int code) {
   std::_Exit(code);
 }
 
-void Diagnostic(const std::string& line) {
-  std::fputs(line.c_str(), stdout);
-  std::fputc('\n', stdout);
-}
-
 }  // namespace gui

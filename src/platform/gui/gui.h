@@ -103,7 +103,4 @@ int DesktopHeight();
 // Flushes standard output and ends the process at once with the exit code.
 [[noreturn]] void ExitProcess(int code);
 
-// Writes a diagnostic line to standard output.
-void Diagnostic(const std::string& line);
-
 }  // namespace gui
