@@ -44,7 +44,7 @@
 #include "platform/text.h"
 
 namespace gui {
-namespace {
+namespace detail {
 
 QString Q(const u16& s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 u16 U(const QString& s) { return u16(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<size_t>(s.size())); }
@@ -211,6 +211,12 @@ struct Impl {
   virtual void ShowCaption(const u16& text) {}
   // A child was shown or hidden.
   virtual void KidsChanged() {}
+  // Input as if from the user: a click handled by the gadget itself (true),
+  // an item of a toolbar chosen.
+  virtual bool SimulatedClick() { return false; }
+  virtual void SimulatedItemClick(int index) {}
+  // Drop-down lists: the text shown for an item.
+  virtual void SetItemShown(int index, const u16& text) {}
 
   void Register(QObject* o) { g_byWidget.insert(o, this); }
 
@@ -733,6 +739,10 @@ class MenuGadget : public G<Gadget> {
     action_->trigger();
   }
   int Tag() const { return tag_; }
+  bool SimulatedClick() override {
+    Trigger();
+    return true;
+  }
 
  private:
   int tag_;
@@ -802,6 +812,9 @@ class ToolbarGadget : public G<Gadget> {
   }
   void Trigger(int i) {
     if (i >= 0 && i < ItemCount() && actions_[i]->isEnabled() && !separator_[i]) actions_[i]->trigger();
+  }
+  void SimulatedItemClick(int i) override {
+    if (widget->isEnabled()) Trigger(i);
   }
 
  private:
@@ -1041,6 +1054,10 @@ class ButtonGadget : public G<Gadget> {
   }
   bool Checked() const override { return button_->isChecked(); }
   QAbstractButton* Button() const { return button_; }
+  bool SimulatedClick() override {
+    if (button_->isEnabled() && button_->window()->isEnabled()) button_->click();
+    return true;
+  }
 
  private:
   QAbstractButton* button_ = nullptr;
@@ -1127,7 +1144,7 @@ class ComboGadget : public G<Gadget> {
     int i = combo_->findText(Q(t));
     combo_->setCurrentIndex(i);
   }
-  void SetItemShown(int i, const u16& t) {
+  void SetItemShown(int i, const u16& t) override {
     if (i >= 0 && i < combo_->count()) combo_->setItemText(i, Q(t));
   }
 
@@ -1397,7 +1414,9 @@ QString ScriptFamily() {
 
 std::function<u16(const u16&, const u16&, const u16&, bool)> g_requestFile;
 
-}  // namespace
+}  // namespace detail
+
+using namespace detail;
 
 // ---------------------------------------------------------------- public functions
 
@@ -1558,7 +1577,7 @@ void RelocalizeAll() {
     if (auto* w = dynamic_cast<G<Gadget>*>(gadget)) w->Relocalized(LocalizeString(source));
   }
   for (auto& [gadget, items] : g_localizedItems)
-    if (auto* c = dynamic_cast<ComboGadget*>(gadget))
+    if (Impl* c = ImplOf(gadget))
       for (auto& [index, source] : items) c->SetItemShown(index, LocalizeString(source));
 }
 
@@ -1590,16 +1609,8 @@ void SimulateText(Gadget* target, const u16& textValue) {
 }
 
 void SimulateClick(Gadget* target, int x, int y) {
-  if (auto* m = dynamic_cast<MenuGadget*>(target)) {
-    m->Trigger();
-    return;
-  }
   Impl* impl = ImplOf(target);
-  if (!impl || !impl->widget) return;
-  if (auto* b = dynamic_cast<ButtonGadget*>(target)) {
-    if (b->Button()->isEnabled() && b->Button()->window()->isEnabled()) b->Button()->click();
-    return;
-  }
+  if (!impl || impl->SimulatedClick() || !impl->widget) return;
   QWidget* w = impl->ClientArea() ? impl->ClientArea() : impl->widget;
   QPointF p(x < 0 ? w->width() / 2 : x, y < 0 ? w->height() / 2 : y);
   QMouseEvent press(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -1610,9 +1621,7 @@ void SimulateClick(Gadget* target, int x, int y) {
 }
 
 void SimulateItemClick(Gadget* target, int index) {
-  if (auto* t = dynamic_cast<ToolbarGadget*>(target)) {
-    if (t->widget->isEnabled()) t->Trigger(index);
-  }
+  if (Impl* impl = ImplOf(target)) impl->SimulatedItemClick(index);
 }
 
 void SimulateClose(Gadget* window) {
