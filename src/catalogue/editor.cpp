@@ -192,6 +192,39 @@ int WaehleMedienDatei(gui::Gadget* control, int kind) {
   return 0;
 }
 
+namespace {
+
+// The drawn symbols in [0, breite) x [0, hoehe) of the surface, cut to what
+// is not white with a margin of 20 pixels; nullptr when nothing was drawn.
+draw::PixmapPtr ZuschnittUmInhalt(const draw::Surface& s, int breite, int hoehe) {
+  draw::PixmapPtr p = s.Grab(0, 0, breite, hoehe);
+  auto zeileHat = [&](int y, int von, int bis) {
+    for (int i = von; i < bis; ++i)
+      if (Inhalt(p->At(i, y))) return true;
+    return false;
+  };
+  auto spalteHat = [&](int xx, int von, int bis) {
+    for (int j = von; j <= bis; ++j)
+      if (Inhalt(p->At(xx, j))) return true;
+    return false;
+  };
+  int top = -1, bottom = -1;
+  for (int y = 0; y < hoehe && top < 0; ++y)
+    if (zeileHat(y, 0, breite)) top = y;
+  if (top < 0) return nullptr;
+  for (int y = hoehe - 1; y >= top && bottom < 0; --y)
+    if (zeileHat(y, 0, breite)) bottom = y;
+  int right = -1, left = -1;
+  for (int xx = breite - 1; xx >= 0 && right < 0; --xx)
+    if (spalteHat(xx, top, bottom)) right = xx;
+  for (int xx = 0; xx <= right && left < 0; ++xx)
+    if (spalteHat(xx, top, bottom)) left = xx;
+  if (left < 0) return nullptr;
+  return s.Grab(left - 20, top - 20, right - left + 41, bottom - top + 41);
+}
+
+}  // namespace
+
 draw::PixmapPtr MalMusical(const u16& musical) {
   constexpr int kHoehe = 411;
   auto leer = [] { return std::make_shared<draw::Pixmap>(1, 1, 0xFFFFFFFFu); };
@@ -216,53 +249,24 @@ draw::PixmapPtr MalMusical(const u16& musical) {
     s = &eigene;
   }
 
-  draw::Surface* vorher = draw::Target();
-  const float altSx = s->ScaleX(), altSy = s->ScaleY();
-  const int altR = s->ColorR(), altG = s->ColorG(), altB = s->ColorB();
-  draw::SetTarget(s);
-  s->SetBlend(draw::Blend::Alpha);
-  s->SetClsColor(255, 255, 255);
-  s->Cls();
-  int pos = 0;
-  for (const auto& img : symbole) {
-    s->SetColor(1, 1, 1);
-    s->SetScale(0.5f * Skala, 0.5f * Skala);
-    s->DrawImage(*img, static_cast<float>(pos + 20), 20.0f);
-    pos = static_cast<int>(pos + img->Width() * 0.5f);
-  }
-
   draw::PixmapPtr ergebnis;
-  const int breite = x + 40;
-  draw::PixmapPtr p = s->Grab(0, 0, breite, kHoehe);
-  auto zeileHat = [&](int y, int von, int bis) {
-    for (int i = von; i < bis; ++i)
-      if (Inhalt(p->At(i, y))) return true;
-    return false;
-  };
-  auto spalteHat = [&](int xx, int von, int bis) {
-    for (int j = von; j <= bis; ++j)
-      if (Inhalt(p->At(xx, j))) return true;
-    return false;
-  };
-  int top = -1, bottom = -1;
-  for (int y = 0; y < kHoehe && top < 0; ++y)
-    if (zeileHat(y, 0, breite)) top = y;
-  if (top >= 0) {
-    for (int y = kHoehe - 1; y >= top && bottom < 0; --y)
-      if (zeileHat(y, 0, breite)) bottom = y;
-    int right = -1, left = -1;
-    for (int xx = breite - 1; xx >= 0 && right < 0; --xx)
-      if (spalteHat(xx, top, bottom)) right = xx;
-    for (int xx = 0; xx <= right && left < 0; ++xx)
-      if (spalteHat(xx, top, bottom)) left = xx;
-    if (left >= 0) ergebnis = s->Grab(left - 20, top - 20, right - left + 41, bottom - top + 41);
+  {
+    draw::SavedState gesichert(*s);
+    draw::SetTarget(s);
+    s->SetBlend(draw::Blend::Alpha);
+    s->SetClsColor(255, 255, 255);
+    s->Cls();
+    int pos = 0;
+    for (const auto& img : symbole) {
+      s->SetColor(1, 1, 1);
+      s->SetScale(0.5f * Skala, 0.5f * Skala);
+      s->DrawImage(*img, static_cast<float>(pos + 20), 20.0f);
+      pos = static_cast<int>(pos + img->Width() * 0.5f);
+    }
+    ergebnis = ZuschnittUmInhalt(*s, x + 40, kHoehe);
+    if (haupt) haupt->SetClsColor(255, 255, 0);
+    if (s != haupt) s->SetClsColor(255, 255, 0);
   }
-
-  s->SetScale(altSx, altSy);
-  s->SetColor(altR, altG, altB);
-  if (haupt) haupt->SetClsColor(255, 255, 0);
-  if (s != haupt) s->SetClsColor(255, 255, 0);
-  draw::SetTarget(vorher);
   return ergebnis ? ergebnis : leer();
 }
 
