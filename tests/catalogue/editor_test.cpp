@@ -20,6 +20,7 @@
 #include "platform/gui/gadgets.h"
 #include "platform/gui/gui.h"
 #include "platform/text.h"
+#include "support/built_window.h"
 #include "support/sandbox.h"
 #include "ui/mainwindow.h"
 
@@ -83,15 +84,14 @@ class EditorTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (box) return;
-    box = new testing_support::Sandbox;
-    gui::Init(0, nullptr);
+    static testing_support::Sandbox eigene;  // removed when the process ends
+    box = &eigene;
+    testing_support::BuiltWindow();
     testing_support::UseDataFolderIn(*box);
-    for (auto& s : Spieler) s = std::make_shared<SpielerTyp>();
     Themen = {};
     Themen[0] = u"Oper";
     Themen[1] = u"Jazz";
     ThemenAnzahl = 2;
-    Mdi::FormLoad();
   }
 
   void SetUp() override {

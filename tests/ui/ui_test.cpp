@@ -16,6 +16,7 @@
 #include "game/players.h"
 #include "platform/gui/gadgets.h"
 #include "platform/gui/gui.h"
+#include "support/built_window.h"
 #include "support/sandbox.h"
 #include "ui/commands.h"
 #include "ui/infowindow.h"
@@ -97,19 +98,14 @@ std::set<int> EnabledTools() {
 class UiTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static testing_support::Sandbox* box = new testing_support::Sandbox;
     static bool built = false;
     if (built) return;
     built = true;
-    gui::Init(0, nullptr);
-    testing_support::UseDataFolderIn(*box);
-    for (auto& s : Spieler) s = std::make_shared<SpielerTyp>();
+    testing_support::UseDataFolderIn(testing_support::BuiltWindow());
     Themen = {};
     Themen[0] = u"Oper";
     Themen[1] = u"Jazz";
     ThemenAnzahl = 2;
-    Mdi::FormLoad();
-    InfoFenster::FormLoad();
     // the state of the list form as built, before any test applies a list
     ZufaelligNachBau = Button[Mdi::BUT_REIHE_Z]->Checked();
     ListenBereichNachBau = {Slider[Mdi::SLID_LISTE]->RangeA(), Slider[Mdi::SLID_LISTE]->RangeB()};
