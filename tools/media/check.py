@@ -9,8 +9,8 @@
   of User) has its manifest line;
 - every source in tools/media/bilder, noten, klaenge has a well-formed name
   and the manifest line of what it makes;
-- what tools/media/build.sh makes is in range: pictures 1 to 600 px on the
-  long side; clips 2 to 15 s, at most 200 KB, at the agreed loudness (measured
+- what tools/media/build.sh makes is in range: square pictures of at most
+  600 px; clips 2 to 15 s, at most 200 KB, at the agreed loudness (measured
   with ffmpeg when it is installed).
 Prints one line per fault and exits 1 when there is one. Standard library only.
 """
@@ -153,6 +153,8 @@ def main():
             size = png_size(path)
             if not size or max(size) > MAX_SIDE or min(size) < 1:
                 faults.append(f"assets/{entry}: {size} is not a picture of at most {MAX_SIDE} px")
+            elif size[0] != size[1]:
+                faults.append(f"assets/{entry}: {size[0]} x {size[1]} is not square")
             else:
                 report.append(f"{entry:45} {size[0]:4} x {size[1]:<4}")
         elif entry.lower().endswith(".ogg"):
