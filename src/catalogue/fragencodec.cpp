@@ -197,7 +197,7 @@ std::vector<std::string> Pruefe(const Quelle& q, int datei, const std::vector<u1
       if (!mediumExists(u"Sounds/" + a)) e.push_back(w + "Klang fehlt im Archiv: " + text::ToUtf8(a));
     }
     for (char16_t c : f.Get(u"Musical"))
-      if (!mediumExists(u"Musical/Musical" + text::Num(c) + u".png"))
+      if (!mediumExists(u"Musical/" + MusicalBildName(c)))
         e.push_back(w + "Notensymbol fehlt im Archiv: " + std::to_string(c));
   }
   return e;
