@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <ctime>
+#include <initializer_list>
 
 #include "app/eventloop.h"
 #include "app/localize.h"
 #include "catalogue/editor.h"
+#include "catalogue/lists.h"
 #include "catalogue/questions.h"
 #include "game/players.h"
 #include "game/quizscreen.h"
@@ -90,7 +92,39 @@ u16 StartzeitText(long long unixSeconds) {
 }
 
 int StempleStartzeit() {
-  return Ini::Schreiben(u"Allgemein", u"LastStart", StartzeitText(static_cast<long long>(std::time(nullptr))), u"");
+  int r = Ini::Schreiben(u"Allgemein", u"LastStart", StartzeitText(static_cast<long long>(std::time(nullptr))), u"");
+  // Nothing depends on it; the user learns of an unwritable data folder when saving.
+  if (r != 0)
+    gui::Diagnostic("settings file not written: " + fs::NativePath(IniDatei) + ": " +
+                    text::ToUtf8(fs::ErrorText(fs::LastError())));
+  return r;
+}
+
+namespace {
+
+bool EndetAuf(const u16& name, std::initializer_list<const char16_t*> endungen) {
+  for (const char16_t* e : endungen) {
+    const u16 endung(e);
+    if (name.size() > endung.size() && text::EqualsIgnoreAsciiCase(name.substr(name.size() - endung.size()), endung))
+      return true;
+  }
+  return false;
+}
+
+// The files the program writes in each folder, whose temporary files it may remove.
+bool EigeneDatei(const u16& name) { return name == u"Fragen 0.dat" || name == u"Parlavinto.Ini"; }
+bool EigeneListe(const u16& name) { return EndetAuf(name, {u".lst"}); }
+bool EigenesMedium(const u16& name) {
+  return EndetAuf(name, {u".png", u".jpg", u".jpeg", u".bmp", u".gif", u".ogg", u".wav"});
+}
+
+}  // namespace
+
+int EntferneVerwaisteTempDateien() {
+  int n = fs::RemoveStaleTempFiles(DatenPfad, EigeneDatei);
+  n += fs::RemoveStaleTempFiles(DatenPfad + u"Daten/", EigenesMedium);
+  n += fs::RemoveStaleTempFiles(SpieleOrdner(), EigeneListe);
+  return n;
 }
 
 int LadeSchriften() {
@@ -181,6 +215,7 @@ int ProgrammStart(int argc, char** argv) {
   Zufallsgenerator.seed(static_cast<unsigned>(gui::Millisecs()));
   // 6., 7. paths and the first-run copy
   SetzePfade();
+  EntferneVerwaisteTempDateien();
   KopiereBenutzerDateien();
   // 8. interface texts
   SetLocalizationMode(3);

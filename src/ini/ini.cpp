@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ini/ini.h"
 
+#include <optional>
+
 #include "platform/text.h"
 
 namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 struct DefaultFileSwitch {
   u16 saved;
@@ -11,6 +15,93 @@ struct DefaultFileSwitch {
     if (!file.empty()) IniDatei = file;
   }
   ~DefaultFileSwitch() { IniDatei = saved; }
+};
+
+// A file's lines as bytes, read by the rules of fs::Stream: a line ends at LF,
+// at a zero byte or at the end; CR bytes are dropped. A leading byte-order
+// mark is set aside and written back in front of the first line.
+struct IniText {
+  std::string bom;
+  std::vector<std::string> zeilen;
+
+  explicit IniText(std::string_view b) {
+    if (b.substr(0, kBom.size()) == kBom) {
+      bom = kBom;
+      b.remove_prefix(kBom.size());
+    }
+    size_t pos = 0;
+    while (pos < b.size()) {
+      std::string line;
+      size_t end = pos;
+      while (end < b.size() && b[end] != '\n' && b[end] != '\0') ++end;
+      line.reserve(end - pos);
+      for (size_t i = pos; i < end; ++i)
+        if (b[i] != '\r') line.push_back(b[i]);
+      zeilen.push_back(std::move(line));
+      pos = end + 1;
+    }
+  }
+
+  std::string Bytes() const {
+    size_t n = bom.size();
+    for (const auto& z : zeilen) n += z.size() + 2;
+    std::string out;
+    out.reserve(n);
+    out += bom;
+    for (const auto& z : zeilen) {
+      out += z;
+      out += "\r\n";
+    }
+    return out;
+  }
+
+  // One write of key=value into section, as the file would be after it.
+  void Setze(const u16& section, const u16& key, const u16& value) {
+    const std::optional<std::string> header = Exakt(u"[" + section + u"]");
+    const std::optional<std::string> k = Exakt(key);
+    std::string neu = Gespeichert(key + u"=" + value);
+    size_t i = 0;
+    const size_t n = zeilen.size();
+    if (header)
+      while (i < n && zeilen[i] != *header) ++i;
+    if (!header || i == n) {
+      zeilen.push_back(Gespeichert(u"[" + section + u"]"));
+      zeilen.push_back(std::move(neu));
+      return;
+    }
+    bool gefunden = false;
+    size_t j = i + 1;
+    for (; j < n; ++j) {
+      if (!zeilen[j].empty() && zeilen[j][0] == '[') break;
+      if (k && LinkerTeil(zeilen[j]) == *k) {
+        zeilen[j] = neu;
+        gefunden = true;
+      }
+    }
+    if (!gefunden) zeilen.insert(zeilen.begin() + static_cast<std::ptrdiff_t>(j), std::move(neu));
+  }
+
+  static std::string_view LinkerTeil(std::string_view line) {
+    size_t p = line.find('=');
+    return p == std::string_view::npos ? std::string_view() : line.substr(0, p);
+  }
+
+  // Text as the lines of a read file hold it, for comparing: nullopt when it
+  // holds a character a file line cannot (beyond one byte), so it never matches.
+  static std::optional<std::string> Exakt(const u16& s) {
+    for (char16_t c : s)
+      if (c > 0xFF) return std::nullopt;
+    return text::ToLatin1(s);
+  }
+
+  // A line as it is stored: one byte per character (the low 8 bits); a line
+  // end or zero byte inside it would split the line and becomes a blank.
+  static std::string Gespeichert(const u16& s) {
+    std::string b = text::ToLatin1(s);
+    for (char& c : b)
+      if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+    return b;
+  }
 };
 
 u16 NextLine(fs::Stream& s) { return text::FromLatin1(s.ReadLine()); }
@@ -36,8 +127,12 @@ u16 Ini::XLiesWert(u16 section, u16 key) {
   // A file that cannot be opened reads as empty.
   auto stream = fs::Stream::Open(IniDatei);
   if (!stream) return u16();
+  bool erste = true;
   while (!stream->Eof()) {
-    if (NextLine(*stream) == header) return SucheNachEintrag(*stream, key);
+    std::string line = stream->ReadLine();
+    if (erste && line.compare(0, kBom.size(), kBom) == 0) line.erase(0, kBom.size());
+    erste = false;
+    if (text::FromLatin1(line) == header) return SucheNachEintrag(*stream, key);
   }
   return u16();
 }
@@ -52,47 +147,25 @@ u16 Ini::SucheNachEintrag(fs::Stream& stream, u16 key) {
 }
 
 int Ini::XSchreibeWert(u16 section, u16 key, u16 value) {
-  u16 header = u"[" + section + u"]";
-  u16 newLine = key + u"=" + value;
-  size_t n = 0;
-  auto put = [&](size_t i, u16 line) {
-    if (IniZeilen.size() <= i) IniZeilen.resize(i + 1 + i / 2);
-    IniZeilen[i] = std::move(line);
-  };
-  if (FileExists(IniDatei)) {
-    auto stream = fs::Stream::Open(IniDatei);
-    if (!stream) return 1;
-    while (!stream->Eof()) put(++n, NextLine(*stream));
+  return SchreibenAlle({IniWert{std::move(section), std::move(key), std::move(value)}}, u"");
+}
+
+std::string Ini::Anwenden(std::string_view bytes, const std::vector<IniWert>& werte) {
+  IniText t(bytes);
+  for (const auto& w : werte) t.Setze(w.section, w.key, w.value);
+  return t.Bytes();
+}
+
+int Ini::SchreibenAlle(const std::vector<IniWert>& werte, u16 file) {
+  const u16 datei = file.empty() ? IniDatei : file;
+  std::string alt;
+  if (fs::FileType(datei) != fs::Type::None) {
+    // What cannot be read cannot be kept: never replace it.
+    auto bytes = fs::ReadAll(datei);
+    if (!bytes) return 1;
+    alt = std::move(*bytes);
   }
-  size_t i = 1;
-  while (i <= n && IniZeilen[i] != header) ++i;
-  if (i <= n) {
-    bool foundEntry = false;
-    size_t j = i + 1;
-    for (; j <= n; ++j) {
-      if (!IniZeilen[j].empty() && IniZeilen[j][0] == u'[') break;
-      if (LinkerTeil(IniZeilen[j]) == key) {
-        IniZeilen[j] = newLine;
-        foundEntry = true;
-      }
-    }
-    if (!foundEntry) {
-      put(n + 1, u16());
-      for (size_t k = n; k >= j; --k) IniZeilen[k + 1] = std::move(IniZeilen[k]);
-      IniZeilen[j] = newLine;
-      ++n;
-    }
-  } else {
-    put(n + 1, header);
-    put(n + 2, newLine);
-    n += 2;
-  }
-  std::string out;
-  for (size_t k = 1; k <= n; ++k) {
-    out += text::ToLatin1(IniZeilen[k]);
-    out += "\r\n";
-  }
-  return fs::WriteAllAtomic(IniDatei, out) ? 0 : 1;
+  return fs::WriteAllAtomic(datei, Anwenden(alt, werte)) ? 0 : 1;
 }
 
 u16 Ini::LinkerTeil(u16 line) {

@@ -151,10 +151,7 @@ int Mdi::StartAls(int neu) {
       SwitchSomeMenus({11, 12, 15, 2}, {13, 14});
       Zeige(Panel[PAN_LEER]);
       Zeige(Panel[PAN_EDIT]);
-      if (BereichAuswahl) {
-        BereichAuswahl->ClearItems();
-        for (int i = 0; i <= ThemenBis(); ++i) BereichAuswahl->AddItem(Themen[i]);
-      }
+      EditorBereicheFuellen();
       Werkzeuge({0, 5, 1});
       SetzeStatusText(3);
       break;

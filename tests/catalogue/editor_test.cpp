@@ -457,11 +457,16 @@ TEST_F(EditorTest, TopicSelection) {
     EXPECT_EQ(c.index, WaehleEintrag(BereichAuswahl, c.text)) << text::ToUtf8(c.text);
     EXPECT_EQ(c.danach, BereichAuswahl->SelectedItem());
   }
-  // a topic not in the list is saved as the previous selection
+  // a topic not in the list selects nothing and stays the question's topic
   Frage(60, u"Thema")->Bereich = u"Rock";
   Lade(60);
+  EXPECT_EQ(-1, BereichAuswahl->SelectedItem());
   Mdi::EditFensterSoEintragen(999);
-  EXPECT_EQ(u"Oper", AlleFragen[60]->Bereich);
+  EXPECT_EQ(u"Rock", AlleFragen[60]->Bereich);
+  // the empty entry removes it
+  BereichAuswahl->SelectItem(2);
+  Mdi::EditFensterSoEintragen(999);
+  EXPECT_EQ(u"", AlleFragen[60]->Bereich);
 
   BereichAuswahl->ClearItems();
   EXPECT_EQ(-1, WaehleEintrag(BereichAuswahl, u""));
