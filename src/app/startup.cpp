@@ -111,19 +111,30 @@ bool EndetAuf(const u16& name, std::initializer_list<const char16_t*> endungen) 
   return false;
 }
 
-// The files the program writes in each folder, whose temporary files it may remove.
-bool EigeneDatei(const u16& name) { return name == u"Fragen 0.dat" || name == u"Parlavinto.Ini"; }
-bool EigeneListe(const u16& name) { return EndetAuf(name, {u".lst"}); }
-bool EigenesMedium(const u16& name) {
-  return EndetAuf(name, {u".png", u".jpg", u".jpeg", u".bmp", u".gif", u".ogg", u".wav"});
+// The names the first-run copy gives the templates (the lines of "Setup.Lst").
+std::vector<u16> VorlagenNamen() {
+  std::vector<u16> namen;
+  if (auto list = fs::Stream::Open(SonstPfad + u"Setup.Lst"))
+    while (!list->Eof()) namen.push_back(text::FromLatin1(list->ReadLine()));
+  return namen;
 }
 
 }  // namespace
 
 int EntferneVerwaisteTempDateien() {
-  int n = fs::RemoveStaleTempFiles(DatenPfad, EigeneDatei);
-  n += fs::RemoveStaleTempFiles(DatenPfad + u"Daten/", EigenesMedium);
-  n += fs::RemoveStaleTempFiles(SpieleOrdner(), EigeneListe);
+  // Only the temporary files of the files the program itself writes there.
+  const std::vector<u16> vorlagen = VorlagenNamen();
+  auto eigeneDatei = [&](const u16& name) {
+    if (name == u"Fragen 0.dat" || name == u"Parlavinto.Ini") return true;
+    return std::any_of(vorlagen.begin(), vorlagen.end(), [&](const u16& v) { return text::EqualsIgnoreAsciiCase(v, name); });
+  };
+  auto eigenesMedium = [](const u16& name) {
+    return EndetAuf(name, {u".png", u".jpg", u".jpeg", u".bmp", u".gif", u".ogg", u".wav"});
+  };
+  auto eigeneListe = [](const u16& name) { return EndetAuf(name, {u".lst"}); };
+  int n = fs::RemoveStaleTempFiles(DatenPfad, eigeneDatei);
+  n += fs::RemoveStaleTempFiles(DatenPfad + u"Daten/", eigenesMedium);
+  n += fs::RemoveStaleTempFiles(SpieleOrdner(), eigeneListe);
   return n;
 }
 

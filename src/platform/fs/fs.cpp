@@ -416,7 +416,7 @@ bool WriteAllAtomic(const u16& path, const std::string& bytes) {
   return true;
 }
 
-int RemoveStaleTempFiles(const u16& folder, bool (*ours)(const std::u16string& name)) {
+int RemoveStaleTempFiles(const u16& folder, const std::function<bool(const u16& name)>& ours) {
   if (IsArchivePath(folder) || !ours) return 0;
   std::string dir = NativePath(folder);
   if (dir.empty()) return 0;

@@ -10,6 +10,7 @@
 // the path, and a new one is created with the letter case asked for.
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,7 +54,7 @@ u16 ErrorText(int error);
 // regular files named "." + name + "." + six letters or digits for which
 // ours(name) holds, unless a running save still holds them. Returns how many
 // were removed.
-int RemoveStaleTempFiles(const u16& folder, bool (*ours)(const std::u16string& name));
+int RemoveStaleTempFiles(const u16& folder, const std::function<bool(const u16& name)>& ours);
 
 bool CreateFolders(const u16& path);               // with every missing parent
 bool CopyFile(const u16& from, const u16& to, bool replace);  // from may be an archive entry
