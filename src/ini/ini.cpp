@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ini/ini.h"
 
+#include <algorithm>
+#include <deque>
 #include <optional>
 
 #include "platform/text.h"
@@ -17,41 +19,87 @@ struct DefaultFileSwitch {
   ~DefaultFileSwitch() { IniDatei = saved; }
 };
 
+// A sequence of lines with cheap insertion where the last one happened (the
+// keys of one save go into one section): lines before the gap in `vorn`,
+// lines after it in `hinten`, last line first.
+class Zeilenfolge {
+ public:
+  size_t size() const { return vorn_.size() + hinten_.size(); }
+  void reserve(size_t n) { vorn_.reserve(n); }
+  std::string_view& operator[](size_t i) {
+    return i < vorn_.size() ? vorn_[i] : hinten_[hinten_.size() - 1 - (i - vorn_.size())];
+  }
+  const std::string_view& operator[](size_t i) const { return const_cast<Zeilenfolge&>(*this)[i]; }
+  void push_back(std::string_view z) { insert(size(), z); }
+  void insert(size_t i, std::string_view z) {
+    while (vorn_.size() > i) {
+      hinten_.push_back(vorn_.back());
+      vorn_.pop_back();
+    }
+    while (vorn_.size() < i) {
+      vorn_.push_back(hinten_.back());
+      hinten_.pop_back();
+    }
+    vorn_.push_back(z);
+  }
+  template <typename F>
+  void ForEach(F&& f) const {
+    for (const auto& z : vorn_) f(z);
+    for (auto it = hinten_.rbegin(); it != hinten_.rend(); ++it) f(*it);
+  }
+
+ private:
+  std::vector<std::string_view> vorn_, hinten_;
+};
+
 // A file's lines as bytes, read by the rules of fs::Stream: a line ends at LF,
 // at a zero byte or at the end; CR bytes are dropped. A leading byte-order
-// mark is set aside and written back in front of the first line.
+// mark is set aside and written back in front of the first line. The lines
+// are views into the file's bytes (a big file is not copied line by line);
+// changed and new lines live in `eigene`.
 struct IniText {
   std::string bom;
-  std::vector<std::string> zeilen;
+  Zeilenfolge zeilen;
+  std::deque<std::string> eigene;  // keeps its elements in place as it grows
 
   explicit IniText(std::string_view b) {
     if (b.substr(0, kBom.size()) == kBom) {
       bom = kBom;
       b.remove_prefix(kBom.size());
     }
+    zeilen.reserve(static_cast<size_t>(std::count(b.begin(), b.end(), '\n')) + 64);
     size_t pos = 0;
     while (pos < b.size()) {
-      std::string line;
       size_t end = pos;
       while (end < b.size() && b[end] != '\n' && b[end] != '\0') ++end;
-      line.reserve(end - pos);
-      for (size_t i = pos; i < end; ++i)
-        if (b[i] != '\r') line.push_back(b[i]);
-      zeilen.push_back(std::move(line));
+      std::string_view line = b.substr(pos, end - pos);
+      while (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // the usual CR LF
+      if (line.find('\r') != std::string_view::npos) {
+        std::string ohne;
+        for (char c : line)
+          if (c != '\r') ohne.push_back(c);
+        line = Behalte(std::move(ohne));
+      }
+      zeilen.push_back(line);
       pos = end + 1;
     }
   }
 
+  std::string_view Behalte(std::string s) {
+    eigene.push_back(std::move(s));
+    return eigene.back();
+  }
+
   std::string Bytes() const {
     size_t n = bom.size();
-    for (const auto& z : zeilen) n += z.size() + 2;
+    zeilen.ForEach([&](std::string_view z) { n += z.size() + 2; });
     std::string out;
     out.reserve(n);
     out += bom;
-    for (const auto& z : zeilen) {
+    zeilen.ForEach([&](std::string_view z) {
       out += z;
       out += "\r\n";
-    }
+    });
     return out;
   }
 
@@ -59,14 +107,14 @@ struct IniText {
   void Setze(const u16& section, const u16& key, const u16& value) {
     const std::optional<std::string> header = Exakt(u"[" + section + u"]");
     const std::optional<std::string> k = Exakt(key);
-    std::string neu = Gespeichert(key + u"=" + value);
+    const std::string_view neu = Behalte(Gespeichert(key + u"=" + value));
     size_t i = 0;
     const size_t n = zeilen.size();
     if (header)
       while (i < n && zeilen[i] != *header) ++i;
     if (!header || i == n) {
-      zeilen.push_back(Gespeichert(u"[" + section + u"]"));
-      zeilen.push_back(std::move(neu));
+      zeilen.push_back(Behalte(Gespeichert(u"[" + section + u"]")));
+      zeilen.push_back(neu);
       return;
     }
     bool gefunden = false;
@@ -78,7 +126,7 @@ struct IniText {
         gefunden = true;
       }
     }
-    if (!gefunden) zeilen.insert(zeilen.begin() + static_cast<std::ptrdiff_t>(j), std::move(neu));
+    if (!gefunden) zeilen.insert(j, neu);
   }
 
   static std::string_view LinkerTeil(std::string_view line) {
