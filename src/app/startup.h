@@ -53,6 +53,10 @@ int SetzePfade();
 int KopiereBenutzerDateien();
 // Writes the start time into the settings file ("Allgemein", "LastStart").
 int StempleStartzeit();
+// Removes what interrupted saves left in the data folder, its "Daten" folder
+// and the list folder: the temporary files of the files the program writes
+// there (".Fragen 0.dat.XXXXXX" and the like). Returns how many.
+int EntferneVerwaisteTempDateien();
 u16 StartzeitText(long long unixSeconds);  // "05 Mar 2010 14:07:33", local time
 int LadeSchriften();
 int LadeBilder();

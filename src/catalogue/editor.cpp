@@ -97,7 +97,10 @@ int Mdi::LeseFrageInEditorEin(int number) {
   ZeigeBild(Panel[PAN_BILD_L], q.Bild2);
 
   if (AudioFeld) AudioFeld->SetText(q.Audio);
-  WaehleEintrag(BereichAuswahl, q.Bereich);
+  // A topic that is not in the list selects nothing (rather than leaving the
+  // previous question's topic selected, which saving would then store).
+  if (WaehleEintrag(BereichAuswahl, q.Bereich) < 0 && BereichAuswahl) BereichAuswahl->SelectItem(-1);
+  EditorGeladen = true;
   SetMySliderValue(SLID_GRAD, q.Problem / 10);
 
   for (int i = 0; i < kAntworten; ++i)
@@ -121,8 +124,10 @@ int Mdi::EditFensterSoEintragen(int slot) {
 
   if (FrageFeld) q.Frage = FrageFeld->Text();
   if (BereichAuswahl) {
+    // With nothing selected the record keeps its topic (one that the list
+    // does not offer); the empty entry is how a topic is removed.
     int sel = BereichAuswahl->SelectedItem();
-    q.Bereich = sel >= 0 && sel < BereichAuswahl->ItemCount() ? BereichAuswahl->ItemText(sel) : u16();
+    if (sel >= 0 && sel < BereichAuswahl->ItemCount()) q.Bereich = BereichAuswahl->ItemText(sel);
   }
   q.Musical = EditorMusical;
   if (Slider[SLID_GRAD]) q.Problem = 10 * Slider[SLID_GRAD]->Value();
@@ -142,12 +147,41 @@ int Mdi::EditorFensterSoSaven(int number) {
   // the form shows the table's own record of that number, so afterwards a
   // new question would always look like one that exists already.
   const bool frei = QuizExistiert(number) == 0;
+  // The record as the table held it, for a save that does not happen.
+  const QuizType vorher = EditorFrage ? *EditorFrage : QuizType();
   EditFensterSoEintragen(999);
   int m = frei ? number : PruefeQuizNummer(number);
   if (m <= 0 || m >= static_cast<int>(AlleFragen.size())) return 0;
-  // The table takes the question only when the file took it as well (the
-  // user may decline losing characters, or the file may not be writable).
-  if (SpeichereQuiz(999, m) == 0) AlleFragen[m] = AlleFragen[999];
+  // The table takes the question only when the file took it as well.
+  const int ergebnis = SpeichereQuiz(999, m);
+  if (ergebnis == 0) {
+    AlleFragen[m] = AlleFragen[999];
+    return 0;
+  }
+  // Not stored (the user declined losing characters, or the file could not
+  // be written): the table goes back to what the file holds, so that no
+  // game, list or free-number search takes the question for a stored one.
+  // The form keeps what was typed.
+  *EditorFrage = vorher;
+  if (ergebnis == 2) MeldeSpeicherFehler(u"Die Frage " + text::Num(m), EigeneFragenDatei());
+  return 0;
+}
+
+int EditorBereicheFuellen() {
+  if (!BereichAuswahl) return 0;
+  const int sel = BereichAuswahl->SelectedItem();
+  const bool hatteAuswahl = sel >= 0 && sel < BereichAuswahl->ItemCount();
+  const u16 vorher = hatteAuswahl ? BereichAuswahl->ItemText(sel) : u16();
+  BereichAuswahl->ClearItems();
+  for (int i = 0; i <= std::clamp(ThemenAnzahl, 0, static_cast<int>(Themen.size()) - 1); ++i)
+    BereichAuswahl->AddItem(Themen[i]);
+  // The toolkit selects the first entry of a list it fills: the form shows
+  // again what it showed (the loaded question's topic), and nothing before
+  // a question was loaded.
+  BereichAuswahl->SelectItem(-1);
+  if (hatteAuswahl) WaehleEintrag(BereichAuswahl, vorher);
+  else if (EditorGeladen && EditorFrage) WaehleEintrag(BereichAuswahl, EditorFrage->Bereich);
+  if (BereichAuswahl->SelectedItem() < 0) BereichAuswahl->SelectItem(-1);
   return 0;
 }
 

@@ -150,10 +150,7 @@ void FragenEditor() {
   Mdi::SwitchSomeMenus({11, 12, 15, 2}, {13, 14});
   Zeige(Panel[Mdi::PAN_LEER]);
   Zeige(Panel[Mdi::PAN_EDIT]);
-  if (BereichAuswahl) {
-    BereichAuswahl->ClearItems();
-    for (int i = 0; i <= ThemenBis(); ++i) BereichAuswahl->AddItem(Themen[i]);
-  }
+  EditorBereicheFuellen();
   Werkzeuge({0, 5, 1});
   Mdi::SetzeStatusText(3);
 }

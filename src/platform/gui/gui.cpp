@@ -41,6 +41,7 @@ std::vector<Hook> g_hooks;
 int g_nextHook = 1;
 u16 g_title;
 std::function<int(const u16&)> g_confirm;
+std::function<void(const u16&)> g_warn;
 std::function<bool(const u16&)> g_open;
 QApplication* g_app = nullptr;
 int g_signalPipe[2] = {-1, -1};
@@ -220,6 +221,19 @@ int Confirm(const u16& textValue) {
 }
 
 void SetConfirmHandler(std::function<int(const u16&)> handler) { g_confirm = std::move(handler); }
+
+void Warn(const u16& textValue) {
+  if (g_warn) return g_warn(textValue);
+  if (!g_app) {
+    Diagnostic(text::ToUtf8(textValue));
+    return;
+  }
+  QMessageBox box(QMessageBox::Warning, Q(g_title), Q(textValue), QMessageBox::Ok);
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  box.exec();
+}
+
+void SetWarnHandler(std::function<void(const u16&)> handler) { g_warn = std::move(handler); }
 
 bool OpenDocument(const u16& target) {
   if (g_open) return g_open(target);
