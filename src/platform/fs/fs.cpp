@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <new>
 #include <mutex>
 #include <vector>
 
@@ -188,6 +189,23 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
   return true;
 }
 
+// Opens a native path for reading only when it is a regular file (or a link
+// to one): a FIFO would block the reader until some writer comes, a device
+// such as /dev/zero never ends, a folder holds no data. The open itself does
+// not block (O_NONBLOCK), and the check is made on what was opened.
+int OpenRegular(const std::string& n) {
+  int fd = open(n.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return -1;
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return -1;
+  }
+  int flags = fcntl(fd, F_GETFL);
+  if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  return fd;
+}
+
 bool LExists(const std::string& p) {
   struct stat st;
   return lstat(p.c_str(), &st) == 0;
@@ -273,9 +291,7 @@ bool CanRead(const u16& path) {
   if (SplitArchivePath(path, a, entry)) return a && a->Exists(entry);
   std::string n = NativePath(path);
   if (n.empty()) return false;
-  struct stat st;
-  if (stat(n.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
-  int fd = open(n.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = OpenRegular(n);
   if (fd < 0) return false;
   close(fd);
   return true;
@@ -290,12 +306,17 @@ std::optional<std::string> ReadAll(const u16& path, size_t maxBytes) {
   }
   std::string n = NativePath(path);
   if (n.empty()) return std::nullopt;
-  int fd = open(n.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = OpenRegular(n);
   if (fd < 0) return std::nullopt;
   struct stat st;
-  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) { close(fd); return std::nullopt; }
+  if (fstat(fd, &st) != 0 || static_cast<uint64_t>(st.st_size) > maxBytes) { close(fd); return std::nullopt; }
   std::string out;
-  if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+  try {
+    if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+  } catch (const std::bad_alloc&) {
+    close(fd);
+    return std::nullopt;
+  }
   char buf[65536];
   for (;;) {
     ssize_t r = read(fd, buf, sizeof buf);
@@ -306,7 +327,12 @@ std::optional<std::string> ReadAll(const u16& path, size_t maxBytes) {
     }
     if (r == 0) break;
     if (out.size() + static_cast<size_t>(r) > maxBytes) { close(fd); return std::nullopt; }
-    out.append(buf, static_cast<size_t>(r));
+    try {
+      out.append(buf, static_cast<size_t>(r));
+    } catch (const std::bad_alloc&) {
+      close(fd);
+      return std::nullopt;
+    }
   }
   close(fd);
   return out;
