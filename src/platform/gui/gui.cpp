@@ -39,6 +39,7 @@ std::vector<Hook> g_hooks;
 int g_nextHook = 1;
 u16 g_title;
 std::function<int(const u16&)> g_confirm;
+std::function<void(const u16&)> g_inform;
 std::function<bool(const u16&)> g_open;
 QApplication* g_app = nullptr;
 int g_signalPipe[2] = {-1, -1};
@@ -213,6 +214,16 @@ int Confirm(const u16& textValue) {
 }
 
 void SetConfirmHandler(std::function<int(const u16&)> handler) { g_confirm = std::move(handler); }
+
+void Inform(const u16& textValue) {
+  if (g_inform) return g_inform(textValue);
+  if (!g_app) return;
+  QMessageBox box(QMessageBox::Warning, Q(g_title), Q(textValue), QMessageBox::Ok);
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  box.exec();
+}
+
+void SetInformHandler(std::function<void(const u16&)> handler) { g_inform = std::move(handler); }
 
 bool OpenDocument(const u16& target) {
   if (g_open) return g_open(target);

@@ -90,6 +90,11 @@ const u16& AppTitle();
 // handler that answers instead of the user.
 int Confirm(const u16& text);
 void SetConfirmHandler(std::function<int(const u16& text)> handler);
+// Message box with a warning icon and an OK button only, on top, captioned
+// with the application title: tells the user something went wrong. Tests can
+// install a handler that sees the text instead.
+void Inform(const u16& text);
+void SetInformHandler(std::function<void(const u16& text)> handler);
 
 // Opens a document (native path) or a web address with the desktop's default
 // application; returns false when nothing could be started.
