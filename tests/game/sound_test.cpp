@@ -110,11 +110,13 @@ TEST_F(Sound, ReplayStartsTheClipFromItsStart) {
   auto reference = [] {
     audio::UseCaptureDevice(kRate);
     SpielTon(0, 1.0f, u"Ja 2.ogg");
+    WarteAufFragenTon();
     auto r = Seconds(0.5);
     audio::UseCaptureDevice(kRate);
     return r;
   }();
   SpielTon(0, 1.0f, u"Ja 2.ogg");
+  WarteAufFragenTon();
   EXPECT_EQ(1, AudioGeladen);
   Seconds(0.7);
   auto first = Kanal[0];
@@ -159,6 +161,7 @@ TEST_F(Sound, ClipNamesFindTheirFiles) {
     auto expected = c.sameAsSlot ? Alone(c.sameAsSlot, 2.0) : std::vector<float>(2 * 2 * kRate, 0.0f);
     AudioGeladen = 0;
     SpielTon(0, 1.0f, c.datei);
+    WarteAufFragenTon();
     EXPECT_EQ(1, AudioGeladen);
     EXPECT_EQ(c.sameAsSlot != 0, Ton[0] != nullptr);
     ASSERT_TRUE(Kanal[0]);  // a usable channel even for a missing clip
@@ -178,6 +181,7 @@ TEST_F(Sound, DamagedClipsPlayNothingOrTheirIntactStartAndBreakNothing) {
   InDataFolder("kopf.ogg", good.substr(0, 100));
   for (const char16_t* name : {u"leer.ogg", u"muell.ogg", u"halb.ogg", u"kopf.ogg", u"fehlt.ogg"}) {
     SpielTon(0, 1.0f, name);
+    WarteAufFragenTon();
     ASSERT_TRUE(Kanal[0]);
     auto out = Seconds(2.0);
     EXPECT_LE(Measure(out).peak, 1.0);
@@ -185,12 +189,14 @@ TEST_F(Sound, DamagedClipsPlayNothingOrTheirIntactStartAndBreakNothing) {
   }
   // the game goes on: jingles and the next clip play
   SpielTon(0, 1.0f, u"Nein 1.ogg");
+  WarteAufFragenTon();
   SpielTon(21, 0.5f, u"");
   EXPECT_GT(Measure(Seconds(1.0)).rms, 0.05);
 }
 
 TEST_F(Sound, CallsThatPlayNothing) {
   SpielTon(0, 1.0f, u"Ja 1.ogg");
+  WarteAufFragenTon();
   AudioGeladen = 0;
   auto clip = Kanal[0];
   SpielTon(0, 1.0f, u"");  // a question without a clip
