@@ -354,11 +354,12 @@ int MaleBild(const u16& datei) {
 draw::ImagePtr MusicalSymbolBild(char16_t zeichen) {
   // Every symbol is decoded once and shared by the quiz screen and the
   // editor's preview; a character without a picture is remembered as such.
-  static std::map<char16_t, draw::ImagePtr> symbole;
-  auto it = symbole.find(zeichen);
+  static std::map<u16, draw::ImagePtr> symbole;
+  const u16 pfad = MusicalPfad + u"Musical" + text::Num(static_cast<int>(zeichen)) + u".png";
+  auto it = symbole.find(pfad);
   if (it != symbole.end()) return it->second;
-  draw::ImagePtr img = draw::Image::Load(MusicalPfad + u"Musical" + text::Num(static_cast<int>(zeichen)) + u".png");
-  symbole.emplace(zeichen, img);
+  draw::ImagePtr img = draw::Image::Load(pfad);
+  symbole.emplace(pfad, img);
   return img;
 }
 

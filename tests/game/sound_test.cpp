@@ -8,10 +8,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
 
 #include "app/startup.h"
 #include "game/gameflow.h"
 #include "platform/fs/fs.h"
+#include "support/hostile.h"
 #include "support/sandbox.h"
 
 #include "support/levels.h"
@@ -250,6 +254,53 @@ TEST_F(Sound, ChannelReplacedInItsSlotPlaysToItsEnd) {
   EXPECT_EQ(1, audio::ActiveChannels());  // the silent second one
   Seconds(0.5);
   EXPECT_EQ(0, audio::ActiveChannels());
+}
+
+std::string Leise() {
+  std::ifstream f(PARLAVINTO_SOURCE_DIR "/tests/data/leise_10s.ogg", std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+TEST_F(Sound, HostileClipsPlayNothingOrTheirFirstMinute) {
+  InDataFolder("eins.ogg", testing_support::OggMitRate(Leise(), 1));
+  InDataFolder("stunde.ogg", testing_support::OggKette(Leise(), 360));
+  InDataFolder("rohr.ogg", "");
+  const std::string rohr = box_.Dir() + "/Brelquisto/Parlavinto/Daten/rohr.ogg";
+  ASSERT_EQ(0, unlink(rohr.c_str()));
+  ASSERT_EQ(0, mkfifo(rohr.c_str(), 0600));
+  const struct {
+    const char16_t* datei;
+    double sekunden;  // 0: no sound
+  } faelle[] = {
+      {u"eins.ogg", 0},                          // claims 1 Hz
+      {u"stunde.ogg", 60},                       // an hour: its first minute
+      {u"rohr.ogg", 0},                          // a FIFO
+      {u"../../../../../../../../dev/zero", 0},  // only the file-name part is looked up
+      {u"/dev/zero", 0},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(text::ToUtf8(f.datei));
+    SpielTon(0, 1.0f, f.datei);
+    WarteAufFragenTon();
+    ASSERT_TRUE(Kanal[0]);
+    EXPECT_EQ(f.sekunden > 0, Ton[0] != nullptr);
+    if (Ton[0]) EXPECT_NEAR(f.sekunden, Ton[0]->Seconds(), 0.05);
+    Kanal[0]->SetVolume(0);
+  }
+}
+
+TEST_F(Sound, AClipSilencedBeforeItIsLoadedStaysSilent) {
+  // the answer comes while the clip may still be loading
+  SpielTon(0, 1.0f, u"Ja 2.ogg");
+  Kanal[0]->SetVolume(0);
+  WarteAufFragenTon();
+  EXPECT_EQ(0.0, Measure(Seconds(1.0)).peak);
+  // left alone, the clip plays from its start once it is there
+  SpielTon(0, 1.0f, u"Ja 2.ogg");
+  WarteAufFragenTon();
+  EXPECT_GT(Measure(Seconds(0.5)).rms, 0.01);
 }
 
 }  // namespace
