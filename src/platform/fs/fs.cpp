@@ -65,6 +65,7 @@ int ZError(voidpf, voidpf) { return 0; }
 enum class EntryState { Unknown, Good, Bad };
 
 struct Entry {
+  u16 name;  // as stored in the archive
   unz64_file_pos pos{};
   ZPOS64_T size = 0;
   EntryState state = EntryState::Unknown;
@@ -100,6 +101,7 @@ struct Archive {
       std::string n(name);
       if (n.empty() || n.back() == '/') continue;  // folder entries
       Entry e;
+      e.name = text::FromUtf8(n);
       if (unzGetFilePos64(zip, &e.pos) != UNZ_OK) continue;
       e.size = info.uncompressed_size;
       index.emplace(text::ToLowerAscii(text::FromUtf8(n)), e);  // the first of equal names wins
@@ -230,6 +232,16 @@ bool RegisterEmbeddedArchive() {
 u16 EmbeddedRoot() { return u"ZIP::Incbin::DA2.ZIP//"; }
 
 bool IsArchivePath(const u16& path) { return path.rfind(u"ZIP::", 0) == 0; }
+
+std::vector<u16> ArchiveEntries(const u16& name) {
+  std::lock_guard<std::mutex> guard(g_archivesLock);
+  auto it = Archives().find(text::ToLowerAscii(name));
+  std::vector<u16> names;
+  if (it == Archives().end()) return names;
+  std::lock_guard<std::mutex> entries(it->second->lock);
+  for (const auto& [key, entry] : it->second->index) names.push_back(entry.name);
+  return names;
+}
 
 std::string NativePath(const u16& path) {
   if (IsArchivePath(path)) return text::ToUtf8(path);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace fs {
 
@@ -26,6 +27,9 @@ bool RegisterEmbeddedArchive();
 // Archive path prefix of the embedded archive: "ZIP::Incbin::DA2.ZIP//".
 u16 EmbeddedRoot();
 bool IsArchivePath(const u16& path);
+// Names of the file entries of a registered archive, as stored; empty when
+// no archive of that name is registered.
+std::vector<u16> ArchiveEntries(const u16& name);
 
 enum class Type { None = 0, File = 1, Folder = 2 };
 // What is at path; an archive entry that exists and is intact is a file.
