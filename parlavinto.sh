@@ -17,7 +17,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
 )
-if [ "$mode" != play ]; then packages+=(xvfb xauth xdotool imagemagick); fi
+if [ "$mode" != play ]; then packages+=(xvfb xauth xdotool imagemagick python3); fi
 if [ "$mode" = fuzz ]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()

@@ -46,7 +46,7 @@ void SetzeBild(gui::Gadget* panel, const draw::PixmapPtr& bild) {
 void ZeigeBild(gui::Gadget* panel, const u16& name) {
   if (!panel) return;
   draw::PixmapPtr bild;
-  if (!name.empty()) bild = draw::Pixmap::Load(MedienPfad(BilderPfad + EditorBildName(name)));
+  if (!name.empty()) bild = draw::Pixmap::Load(MedienPfad(BilderPfad + MedienBildName(name)));
   SetzeBild(panel, bild);
 }
 
@@ -73,12 +73,6 @@ u16 BildAblehnung(const u16& pfad) {
   if (!bytes || kopf.kind == draw::PictureHeader::None || !draw::Pixmap::Decode(*bytes))
     return u"Die Datei \u201E" + name + u"\u201C ist kein lesbares Bild (PNG, JPEG oder BMP) und wird nicht übernommen.";
   return u16();
-}
-
-u16 EditorBildName(const u16& name) {
-  if (name.size() >= 4 && text::ToUpperAscii(name.substr(name.size() - 4)) == u".GIF")
-    return name.substr(0, name.size() - 3) + u"PNG";
-  return name;
 }
 
 draw::PixmapPtr FuerPanelEingepasst(const draw::PixmapPtr& picture, gui::Gadget* panel) {

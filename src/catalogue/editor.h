@@ -27,9 +27,6 @@ int WaehleEintrag(gui::Gadget* list, const u16& text);
 // "" when it is fine: too large to show (judged from its header, before
 // decoding) or no picture the game can read.
 u16 BildAblehnung(const u16& pfad);
-// A picture name as it is looked for: a name ending in ".GIF" (any letter
-// case) ends in ".PNG" instead.
-u16 EditorBildName(const u16& name);
 // The picture made ready for a panel that stretches what it shows: padded with
 // transparent borders to the panel's proportions, the picture centred.
 draw::PixmapPtr FuerPanelEingepasst(const draw::PixmapPtr& picture, gui::Gadget* panel);

@@ -14,17 +14,6 @@
 
 namespace {
 
-// "x.wav" in any letter case names the OGG clip of the same name.
-u16 OggName(u16 datei) {
-  if (datei.size() >= 4) {
-    u16 ende = datei.substr(datei.size() - 4);
-    for (auto& c : ende)
-      if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-    if (ende == u".WAV") datei.replace(datei.size() - 3, 3, u"OGG");
-  }
-  return datei;
-}
-
 // A channel for the slot's sound; a slot without a sound gets a channel that
 // never sounds, so the table holds a usable channel after every call.
 audio::ChannelPtr Cue(int slot) {
@@ -202,7 +191,7 @@ int SpielTon(int slot, float lautstaerke, const u16& datei) {
   if (!datei.empty()) {
     // The file is read and decoded on the loader's thread; the slot holds
     // no sound until then.
-    g_clip = Lader().Lade(MedienPfad(TonPfad + OggName(datei)));
+    g_clip = Lader().Lade(MedienPfad(TonPfad + MedienKlangName(datei)));
     Ton[0] = nullptr;
     AudioGeladen = 1;
   } else if (slot == 0) {
