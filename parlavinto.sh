@@ -5,7 +5,7 @@
 #   ./parlavinto.sh test       install, build and run all tests
 #   ./parlavinto.sh sanitize   the tests once more, built with AddressSanitizer and UBSan
 #   ./parlavinto.sh fuzz       the libFuzzer targets (clang), each run on its seed corpus
-#                              for FUZZ_SECONDS seconds (default 25)
+#                              for FUZZ_SECONDS seconds (default 20)
 set -euo pipefail
 cd "$(dirname "$0")"
 mode="${1:-play}"
@@ -54,7 +54,7 @@ case "$mode" in
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARLAVINTO_FUZZ=ON \
       -DPARLAVINTO_TESTS=OFF -DPARLAVINTO_BENCH=OFF
     cmake --build build-fuzz -j"$jobs"
-    seconds="${FUZZ_SECONDS:-25}"
+    seconds="${FUZZ_SECONDS:-20}"
     failed=()
     for corpus in tests/fuzz/corpus/*/; do
       name=$(basename "$corpus")
