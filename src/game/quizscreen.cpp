@@ -352,7 +352,7 @@ draw::ImagePtr MusicalSymbolBild(char16_t zeichen) {
   // Every symbol is decoded once and shared by the quiz screen and the
   // editor's preview; a character without a picture is remembered as such.
   static std::map<u16, draw::ImagePtr> symbole;
-  const u16 pfad = MusicalPfad + u"Musical" + text::Num(static_cast<int>(zeichen)) + u".png";
+  const u16 pfad = MusicalPfad + MusicalBildName(zeichen);
   auto it = symbole.find(pfad);
   if (it != symbole.end()) return it->second;
   draw::ImagePtr img = draw::Image::Load(pfad);
