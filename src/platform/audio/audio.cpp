@@ -13,6 +13,7 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <new>
 #include <thread>
 
 #include "platform/audio/decode.h"
@@ -29,8 +30,17 @@ using detail::Voice;
 
 constexpr int kDefaultRate = 48000;
 constexpr int kDeviceFrames = 512;       // 10.7 ms at 48 kHz
-constexpr double kMaxSeconds = 600;      // decoded length cap
+// Decoded length cap: every sound of the game, and every clip a question
+// brings, is a short one; a longer file plays its first minute.
+constexpr double kMaxSeconds = 60;
 constexpr size_t kMaxFileBytes = size_t(64) << 20;
+
+// Samples of a sound that could not be decoded; made up front, so that
+// running out of memory cannot stop us from handing them out.
+PcmPtr EmptyPcm() {
+  static const PcmPtr empty = std::make_shared<Pcm>();
+  return empty;
+}
 
 // Sounds of this layer know how to give their samples at a mixing rate.
 class SoundBase : public Sound {
@@ -60,10 +70,16 @@ class VorbisSound : public SoundBase {
     lk.unlock();
     int fileRate = 0;
     auto maxFrames = static_cast<size_t>(kMaxSeconds * info_.rate);
-    std::vector<float> s = detail::DecodeVorbis(bytes_, maxFrames, fileRate);
-    if (fileRate > 0 && fileRate != rate) s = detail::ResampleStereo(s, fileRate, rate);
-    auto pcm = std::make_shared<Pcm>();
-    pcm->samples = std::move(s);
+    PcmPtr pcm;
+    try {
+      std::vector<float> s = detail::DecodeVorbis(bytes_, maxFrames, fileRate);
+      if (fileRate > 0 && fileRate != rate) s = detail::ResampleStereo(s, fileRate, rate);
+      auto fresh = std::make_shared<Pcm>();
+      fresh->samples = std::move(s);
+      pcm = std::move(fresh);
+    } catch (const std::bad_alloc&) {
+      pcm = EmptyPcm();  // no memory for the samples: the sound plays nothing
+    }
     lk.lock();
     pcm_ = pcm;
     pcmRate_ = rate;
@@ -314,11 +330,17 @@ bool OpenSdlDevice(State& s) {
 }  // namespace
 
 SoundPtr LoadSound(const u16& path, int) {
+  EmptyPcm();
   auto bytes = fs::ReadAll(path, kMaxFileBytes);
   if (!bytes) return nullptr;
   detail::StreamInfo info;
-  if (!detail::ProbeVorbis(*bytes, info)) return nullptr;
-  auto sound = std::make_shared<VorbisSound>(std::move(*bytes), info);
+  std::shared_ptr<VorbisSound> sound;
+  try {
+    if (!detail::ProbeVorbis(*bytes, info)) return nullptr;
+    sound = std::make_shared<VorbisSound>(std::move(*bytes), info);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
   State& s = S();
   int rate;
   {

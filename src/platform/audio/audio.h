@@ -28,8 +28,10 @@ class Sound {
 using SoundPtr = std::shared_ptr<Sound>;
 
 // Loads a sound from any path of the file layer (archive entry or file);
-// nullptr when it is missing or no decodable OGG Vorbis. A damaged stream
-// plays what could be decoded before the damage (at most ten minutes).
+// nullptr when it is missing or no decodable OGG Vorbis (or its sample rate
+// lies outside 8000..192000 Hz). A damaged stream plays what could be
+// decoded before the damage; a long one its first minute. A sound whose
+// samples find no memory plays nothing.
 SoundPtr LoadSound(const u16& path, int flags = 0);
 
 // A sound made from stereo interleaved samples at `rate` (tests, tones).

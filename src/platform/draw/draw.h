@@ -17,6 +17,22 @@ namespace draw {
 
 using u16 = std::u16string;
 
+// Largest picture the decoders accept: at most 4096 pixels on each side and
+// 16 megapixels in all (a 4096 x 4096 picture decodes to 64 MB). Larger ones
+// are refused from their header, before anything is decoded.
+constexpr int kMaxPictureSide = 4096;
+constexpr uint64_t kMaxPicturePixels = uint64_t(16) << 20;
+inline bool PictureSizeAcceptable(uint64_t w, uint64_t h) {
+  return w > 0 && h > 0 && w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= kMaxPicturePixels;
+}
+
+// What the header of a picture file says, read without decoding it.
+struct PictureHeader {
+  enum Kind { None, Png, Jpeg, Bmp } kind = None;
+  uint64_t width = 0, height = 0;  // 0 when the header could not be read
+};
+PictureHeader ReadPictureHeader(const std::string& bytes);
+
 // A plain pixel buffer, 32-bit 0xAARRGGBB per pixel, not premultiplied, rows
 // top to bottom.
 class Pixmap {

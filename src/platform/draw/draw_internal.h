@@ -12,12 +12,7 @@
 
 namespace draw::detail {
 
-// Largest picture accepted by the decoders.
-constexpr int kMaxSide = 16384;
-constexpr uint64_t kMaxPixels = uint64_t(256) << 20;
-inline bool SizeAcceptable(uint64_t w, uint64_t h) {
-  return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide && w * h <= kMaxPixels;
-}
+inline bool SizeAcceptable(uint64_t w, uint64_t h) { return PictureSizeAcceptable(w, h); }
 
 inline uint32_t Pack(uint32_t a, uint32_t r, uint32_t g, uint32_t b) { return (a << 24) | (r << 16) | (g << 8) | b; }
 // Exact rounding division by 255 for 0 <= x <= 65535.

@@ -6,6 +6,7 @@
 #endif
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 #include "platform/draw/draw_internal.h"
 
@@ -21,7 +22,11 @@ std::shared_ptr<Image> Image::Load(const u16& path) {
 
 std::shared_ptr<Image> Image::FromPixmap(const Pixmap& p) {
   if (p.width <= 0 || p.height <= 0 || p.pixels.size() != size_t(p.width) * p.height) return nullptr;
-  return std::make_shared<ImageImpl>(p);
+  try {
+    return std::make_shared<ImageImpl>(p);
+  } catch (const std::bad_alloc&) {
+    return nullptr;  // no memory for the copies: the picture is not shown
+  }
 }
 
 namespace detail {
