@@ -21,6 +21,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/gui/firstframe.h"
 #include "platform/text.h"
 
 namespace gui {
@@ -124,6 +125,7 @@ void Init(int argc, char** argv) {
   }
   g_app->setQuitOnLastWindowClosed(false);
   InstallSignalHandlers();
+  ReportFirstFrame(g_app);
 }
 
 bool Initialized() { return g_app != nullptr; }
