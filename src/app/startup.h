@@ -53,8 +53,19 @@ int KopiereBenutzerDateien();
 int StempleStartzeit();
 u16 StartzeitText(long long unixSeconds);  // "05 Mar 2010 14:07:33", local time
 int LadeSchriften();
+// The game's pictures as handles decoded on first use; the first window's
+// two pixmaps on a helper thread (WarteAufFensterBilder).
 int LadeBilder();
+// Waits for the first window's pixmaps of LadeBilder and sets
+// LeerHintergrundPixmap and NamensboxPixmap.
+int WarteAufFensterBilder();
 int LadeToene();
+// The game's pictures and fixed sounds are decoded only while a game mode
+// (1 game, 4 test game) is shown: switching to one has the pictures and the
+// announcement's two sounds decoded on the background threads in the order a
+// turn needs them (the jingles when first played); switching to any other
+// mode frees their pixels, scaled copies and samples (the files' bytes stay).
+int SpielAssetsBereithalten(int modus);
 int ErzeugeListenSpalten();
 int LadeKatalog();
 int ZeigeHandbuch();

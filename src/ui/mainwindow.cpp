@@ -177,6 +177,7 @@ int Mdi::FormLoad() {
   Symbolleiste = gui::CreateToolbar(BilderPfad + u"NewToolbar.png", HauptFenster);
   Mdi::DisableAllTools();
 
+  WarteAufFensterBilder();
   gui::Gadget* wurzel = gui::CreatePanel(-2, 0, FensterBreite, FensterHoehe, HauptFenster, gui::PanelSunken);
   Panel[PAN_LEER] = wurzel;
   wurzel->SetFollow(gui::EdgeAll);

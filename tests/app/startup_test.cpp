@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/eventloop.h"
+#include "game/sound.h"
 #include "ini/ini.h"
 #include "platform/fs/fs.h"
 #include "support/sandbox.h"
@@ -106,3 +107,49 @@ TEST(Startup, ListLinesLeavingTheTemplateFolderCopyNothing) {
 }
 
 }  // namespace
+
+// The game's pictures and fixed sounds are decoded while a game mode is shown
+// and freed in every other mode; the files stay loaded throughout.
+TEST(Startup, GameAssetsAreHeldOnlyInTheGameModes) {
+  Sandbox box;
+  testing_support::UseDataFolderIn(box);
+  audio::UseCaptureDevice(48000);
+  LadeBilder();
+  LadeToene();
+  std::vector<draw::ImagePtr> bilder = {HintergrundBild, LeerHintergrundBild, HighScoreBild, LoecherigBild,
+                                        BlackRahmenBild};
+  bilder.insert(bilder.end(), PfeilBild.begin(), PfeilBild.begin() + 5);
+  bilder.insert(bilder.end(), ZaehlerBild.begin(), ZaehlerBild.end());
+  bilder.insert(bilder.end(), ZifferBild.begin(), ZifferBild.end());
+  const int toene[] = {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26, 31, 32};
+  auto gehalten = [&] {
+    size_t n = 0;
+    for (const auto& b : bilder) n += b->CachedBytes();
+    for (int t : toene) n += audio::DecodedBytes(Ton[t]);
+    return n;
+  };
+  for (const auto& b : bilder) ASSERT_TRUE(b);
+  for (int t : toene) ASSERT_TRUE(Ton[t]) << t;
+  EXPECT_EQ(0u, gehalten()) << "nothing is decoded at start";
+  WarteAufFensterBilder();
+  ASSERT_TRUE(LeerHintergrundPixmap && NamensboxPixmap) << "the first window's pixmaps are ready";
+
+  for (int modus : {1, 4}) {
+    SpielAssetsBereithalten(modus);
+    draw::WaitForPrefetch();
+    audio::WaitForDecoding();
+    for (const auto& b : bilder) EXPECT_EQ(size_t(b->Width()) * b->Height() * 4, b->CachedBytes()) << modus;
+    for (int t : toene) {
+      if (t >= 31)
+        EXPECT_GT(audio::DecodedBytes(Ton[t]), 0u) << modus << " slot " << t << " is ready for the announcement";
+      else
+        EXPECT_EQ(0u, audio::DecodedBytes(Ton[t])) << modus << " slot " << t << " waits for its first playing";
+    }
+    audio::CueSound(Ton[13]);
+    EXPECT_GT(audio::DecodedBytes(Ton[13]), 0u);
+    for (int anders : {0, 2, 3, 5}) {
+      SpielAssetsBereithalten(anders);
+      EXPECT_EQ(0u, gehalten()) << modus << " -> " << anders;
+    }
+  }
+}
