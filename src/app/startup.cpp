@@ -186,7 +186,9 @@ int SpielAssetsBereithalten(int modus) {
   const bool spiel = modus == 1 || modus == 4;
   for (const auto& b : SpielBilder()) {
     if (!b) continue;
-    if (spiel)
+    // The fade's picture only while a fade is due (a test game shows none).
+    const bool gebraucht = spiel && (b != LeerHintergrundBild || Abblenden >= 0.05f);
+    if (gebraucht)
       b->Prefetch();
     else
       b->DropCaches();
