@@ -162,43 +162,55 @@ int LadeToene() {
 
 namespace {
 
-// The game's pictures in the order a turn first draws them: announcement,
-// counter, then the question screen.
-std::vector<draw::ImagePtr> SpielBilder() {
+// The pictures of a game's first frames: the empty background and the
+// announcement with its counter. They are kept decoded in every mode, so
+// that a game starts without waiting for them.
+std::vector<draw::ImagePtr> AnsageBilder() {
   std::vector<draw::ImagePtr> v = {HighScoreBild, LeerHintergrundBild, LoecherigBild, BlackRahmenBild};
   v.insert(v.end(), ZaehlerBild.begin(), ZaehlerBild.end());
   v.insert(v.end(), ZifferBild.begin(), ZifferBild.end());
-  v.push_back(HintergrundBild);
+  return v;
+}
+
+// The pictures of the question screen, decoded while a game mode is shown.
+std::vector<draw::ImagePtr> FrageBilder() {
+  std::vector<draw::ImagePtr> v = {HintergrundBild};
   v.insert(v.end(), PfeilBild.begin(), PfeilBild.end());
   return v;
 }
 
-// The fixed sounds. The two of the announcement are decoded in the background
-// as a game starts, so the first turn's counter sound starts at once; a
-// jingle is decoded when it is first played (a few milliseconds for a
-// second and a half of sound) and stays decoded until the game is left.
-constexpr int kSpielToene[] = {31, 32, 11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26};
-constexpr int kAnsageToene = 2;
+// The announcement's two sounds stay decoded from the start on, so the first
+// turn's counter sound starts at once; a jingle is decoded when it is first
+// played (a few milliseconds for a second and a half of sound) and stays
+// decoded until the game is left.
+constexpr int kAnsageToene[] = {31, 32};
+constexpr int kJingles[] = {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26};
 
 }  // namespace
 
 int SpielAssetsBereithalten(int modus) {
   const bool spiel = modus == 1 || modus == 4;
-  for (const auto& b : SpielBilder()) {
+  for (const auto& b : AnsageBilder()) {
     if (!b) continue;
-    // The fade's picture only while a fade is due (a test game shows none).
-    const bool gebraucht = spiel && (b != LeerHintergrundBild || Abblenden >= 0.05f);
+    // Outside a game only the full-size pixels are kept (the canvas size
+    // may change before the next game); a test game shows no fade.
+    if (!spiel) b->DropScaledCopies();
+    const bool gebraucht = b != LeerHintergrundBild || !spiel || Abblenden >= 0.05f;
     if (gebraucht)
       b->Prefetch();
     else
       b->DropCaches();
   }
-  for (int i = 0; i < static_cast<int>(std::size(kSpielToene)); ++i) {
-    if (!spiel)
-      audio::DropDecoded(Ton[kSpielToene[i]]);
-    else if (i < kAnsageToene)
-      audio::Prefetch(Ton[kSpielToene[i]]);
+  for (const auto& b : FrageBilder()) {
+    if (!b) continue;
+    if (spiel)
+      b->Prefetch();
+    else
+      b->DropCaches();
   }
+  for (int slot : kAnsageToene) audio::Prefetch(Ton[slot]);
+  if (!spiel)
+    for (int slot : kJingles) audio::DropDecoded(Ton[slot]);
   return 0;
 }
 

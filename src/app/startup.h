@@ -60,11 +60,13 @@ int LadeBilder();
 // LeerHintergrundPixmap and NamensboxPixmap.
 int WarteAufFensterBilder();
 int LadeToene();
-// The game's pictures and fixed sounds are decoded only while a game mode
-// (1 game, 4 test game) is shown: switching to one has the pictures and the
-// announcement's two sounds decoded on the background threads in the order a
-// turn needs them (the jingles when first played); switching to any other
-// mode frees their pixels, scaled copies and samples (the files' bytes stay).
+// Keeps decoded what the mode shown (and a game started from it) needs,
+// called after every mode switch: the pictures and sounds of a game's first
+// seconds (empty background, announcement, counter, the announcement's two
+// sounds) are decoded in the background from the start on; the question
+// screen's pictures while a game mode (1 game, 4 test game) is shown; the
+// jingles when first played. Leaving the game modes frees the question
+// screen's pictures, the jingles and all scaled copies (the files' bytes stay).
 int SpielAssetsBereithalten(int modus);
 int ErzeugeListenSpalten();
 int LadeKatalog();

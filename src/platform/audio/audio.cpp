@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <dirent.h>
 #include <dlfcn.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -200,6 +202,8 @@ struct State {
   }
 
   void RunWorker() {
+    // Decoding ahead gives way to the game thread when cores are scarce.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
     std::unique_lock<std::mutex> lk(workMu);
     for (;;) {
       workCv.wait(lk, [this] { return stop || !work.empty(); });

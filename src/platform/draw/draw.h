@@ -57,6 +57,8 @@ class Image {
   // Frees the scaled copies and, where the file's bytes allow decoding them
   // again, the decoded pixels; the next draw makes them anew.
   virtual void DropCaches() = 0;
+  // Frees the scaled copies only.
+  virtual void DropScaledCopies() = 0;
   // Decoded pixels held, in bytes (scaled copies included).
   virtual size_t CachedBytes() const = 0;
 };

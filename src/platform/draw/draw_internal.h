@@ -50,6 +50,7 @@ class ImageImpl final : public Image, public std::enable_shared_from_this<ImageI
   int Height() const override;
   void Prefetch() override;
   void DropCaches() override;
+  void DropScaledCopies() override;
   size_t CachedBytes() const override;
 
   // Decodes the pixels if needed; false when they cannot be decoded.

@@ -15,6 +15,10 @@
 #include <new>
 #include <thread>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include "platform/draw/draw_internal.h"
 #include "platform/fs/fs.h"
 
@@ -59,6 +63,8 @@ struct Prefetcher {
     if (worker.joinable()) worker.join();
   }
   void Run() {
+    // Decoding ahead gives way to the drawing thread when cores are scarce.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
     std::unique_lock<std::mutex> lk(mu);
     for (;;) {
       cv.wait(lk, [this] { return stop || !work.empty(); });
@@ -197,6 +203,11 @@ void ImageImpl::DropCaches() {
     decoded_ = false;
     pm_ = Block();
   }
+}
+
+void ImageImpl::DropScaledCopies() {
+  std::lock_guard<std::mutex> lk(m_);
+  cache_.clear();
 }
 
 size_t ImageImpl::CachedBytes() const {
