@@ -28,6 +28,7 @@ import statistics
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 SCREEN = "1280x1024x24"
@@ -91,25 +92,22 @@ class Run:
     def end(self):
         """Ends the process; returns its peak resident memory in kB."""
         self.proc.send_signal(signal.SIGTERM)
-        # The pipe must not fill up while the process ends.
-        threading_drain(self.proc.stderr)
+        # The pipe is drained while the process ends, and closed only after
+        # the drain has seen its end (so its descriptor is not reused early).
+        drain = threading.Thread(target=self._drain, daemon=True)
+        drain.start()
         _, _, usage = os.wait4(self.proc.pid, 0)
         self.proc.returncode = 0
+        drain.join(timeout=10)
         self.proc.stderr.close()
         return usage.ru_maxrss
 
-
-def threading_drain(pipe):
-    import threading
-
-    def drain():
+    def _drain(self):
         try:
-            while os.read(pipe.fileno(), 65536):
+            while os.read(self.proc.stderr.fileno(), 65536):
                 pass
-        except OSError:
+        except (OSError, ValueError):
             pass
-
-    threading.Thread(target=drain, daemon=True).start()
 
 
 def prepare_data_folder(exe, data_home, runtime):
