@@ -208,7 +208,8 @@ def turn_part(exe, src_dir, data_home, runtime, shots):
 
     def step(name, pause, picture=None):
         time.sleep(pause)
-        shot(picture and os.path.join(shots, picture))
+        if shots and picture:
+            shot(os.path.join(shots, picture))
         steps.append((name, r.hwm_kb() / 1024.0))
 
     win = xdo("search", "--sync", "--onlyvisible", "--name", "Parlavinto").split()[0]
