@@ -175,6 +175,8 @@ int Abblende() {
     s.SetAlpha(Abblenden);
     Bild(s, LeerHintergrundBild, 0, 0);
     Abblenden -= 0.05f;
+    // The fade is over for this game: its picture is decoded again when the next one starts.
+    if (Abblenden < 0.05f && LeerHintergrundBild) LeerHintergrundBild->DropCaches();
   }
   return 0;
 }

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "game/game_fixture.h"
+#include "platform/fs/fs.h"
 
 namespace {
 
@@ -68,17 +70,26 @@ TEST_F(QuizCanvas, PaintsOnlyOnRequest) {
 
 TEST_F(QuizCanvas, FadeLowersTheOverlayTillItIsGone) {
   draw::SetTarget(&canvas.Surface());
+  fs::RegisterEmbeddedArchive();
+  const draw::ImagePtr vorher = LeerHintergrundBild;
+  LeerHintergrundBild = draw::Image::LoadDeferred(fs::EmbeddedRoot() + u"Images/HinterLeer2.png");
+  ASSERT_TRUE(LeerHintergrundBild);
   Abblenden = 1.0f;
   int schritte = 0;
   while (Abblenden >= 0.05f && schritte < 100) {
     Abblende();
     ++schritte;
+    if (Abblenden >= 0.05f) {
+      EXPECT_GT(LeerHintergrundBild->CachedBytes(), 0u) << "kept while the fade runs";
+    }
   }
   EXPECT_GE(schritte, 19);
   EXPECT_LE(schritte, 20);
+  EXPECT_EQ(0u, LeerHintergrundBild->CachedBytes()) << "freed once the fade is over";
   const float rest = Abblenden;
   Abblende();
   EXPECT_EQ(rest, Abblenden);
+  LeerHintergrundBild = vorher;
 }
 
 TEST_F(QuizCanvas, TextFieldKeepsItsLineHeight) {

@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <dirent.h>
 #include <dlfcn.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -46,6 +48,9 @@ PcmPtr EmptyPcm() {
 class SoundBase : public Sound {
  public:
   virtual PcmPtr PcmFor(int rate) = 0;
+  virtual bool HasPcmFor(int rate) = 0;
+  virtual void Drop() {}
+  virtual size_t Bytes() = 0;
 };
 
 class VorbisSound : public SoundBase {
@@ -58,6 +63,22 @@ class VorbisSound : public SoundBase {
   }
   int Rate() const override { return info_.rate; }
   int ChannelCount() const override { return info_.channels; }
+
+  bool HasPcmFor(int rate) override {
+    std::lock_guard<std::mutex> lk(m_);
+    return pcm_ && pcmRate_ == rate;
+  }
+  void Drop() override {
+    std::lock_guard<std::mutex> lk(m_);
+    if (!busy_) {
+      pcm_.reset();
+      pcmRate_ = 0;
+    }
+  }
+  size_t Bytes() override {
+    std::lock_guard<std::mutex> lk(m_);
+    return pcm_ ? pcm_->samples.size() * sizeof(float) : 0;
+  }
 
   PcmPtr PcmFor(int rate) override {
     std::unique_lock<std::mutex> lk(m_);
@@ -109,6 +130,11 @@ class SampleSound : public SoundBase {
   double Seconds() const override { return rate_ > 0 ? static_cast<double>(native_->Frames()) / rate_ : 0; }
   int Rate() const override { return rate_; }
   int ChannelCount() const override { return 2; }
+  bool HasPcmFor(int) override { return true; }
+  size_t Bytes() override {
+    std::lock_guard<std::mutex> lk(m_);
+    return (native_->samples.size() + (converted_ ? converted_->samples.size() : 0)) * sizeof(float);
+  }
   PcmPtr PcmFor(int rate) override {
     if (rate == rate_ || rate_ <= 0) return native_;
     std::lock_guard<std::mutex> lk(m_);
@@ -192,6 +218,8 @@ struct State {
   }
 
   void RunWorker() {
+    // Decoding ahead gives way to the game thread when cores are scarce.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
     std::unique_lock<std::mutex> lk(workMu);
     for (;;) {
       workCv.wait(lk, [this] { return stop || !work.empty(); });
@@ -341,6 +369,12 @@ SoundPtr LoadSound(const u16& path, int) {
   } catch (const std::bad_alloc&) {
     return nullptr;
   }
+  return sound;
+}
+
+void Prefetch(const SoundPtr& sound) {
+  auto base = std::dynamic_pointer_cast<SoundBase>(sound);
+  if (!base) return;
   State& s = S();
   int rate;
   {
@@ -348,8 +382,16 @@ SoundPtr LoadSound(const u16& path, int) {
     s.Collect();
     rate = s.rate;
   }
-  s.QueueDecode(sound, rate);
-  return sound;
+  if (!base->HasPcmFor(rate)) s.QueueDecode(base, rate);
+}
+
+void DropDecoded(const SoundPtr& sound) {
+  if (auto base = std::dynamic_pointer_cast<SoundBase>(sound)) base->Drop();
+}
+
+size_t DecodedBytes(const SoundPtr& sound) {
+  auto base = std::dynamic_pointer_cast<SoundBase>(sound);
+  return base ? base->Bytes() : 0;
 }
 
 SoundPtr SoundFromSamples(std::vector<float> stereo, int rate) {

@@ -23,6 +23,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/gui/firstframe.h"
 #include "platform/text.h"
 
 namespace gui {
@@ -132,6 +133,7 @@ void Init(int argc, char** argv) {
   if (german->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(german);
   InstallSignalHandlers();
+  ReportFirstFrame(g_app);
 }
 
 bool Initialized() { return g_app != nullptr; }
