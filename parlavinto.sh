@@ -15,7 +15,11 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
 )
-if [ "$mode" != play ]; then packages+=(xvfb xauth xdotool imagemagick); fi
+# tests: a display for the real program, and the packager's tools (validators,
+# dpkg-shlibdeps for the Debian package's dependencies, xprop)
+if [ "$mode" != play ]; then
+  packages+=(xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
