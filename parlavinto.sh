@@ -15,10 +15,11 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
 )
-# tests: a display for the real program, and the packager's tools (validators,
-# dpkg-shlibdeps for the Debian package's dependencies, xprop)
+# tests: a display for the real program, python3 for the media manifest check,
+# and the packager's tools (validators, dpkg-shlibdeps for the Debian
+# package's dependencies, xprop)
 if [ "$mode" != play ]; then
-  packages+=(xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev)
+  packages+=(xvfb xauth xdotool imagemagick python3 x11-utils desktop-file-utils appstream dpkg-dev)
 fi
 
 missing=()

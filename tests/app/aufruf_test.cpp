@@ -21,6 +21,8 @@ struct AufrufFall {
   const char* fehlerEnthaelt;   // part of standard error ("" for none)
 };
 
+void PrintTo(const AufrufFall& f, std::ostream* os) { *os << f.name; }
+
 class Aufruf : public testing::TestWithParam<AufrufFall> {};
 
 TEST_P(Aufruf, Answers) {

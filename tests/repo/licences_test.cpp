@@ -164,6 +164,22 @@ std::set<std::string> NamesIn(const std::string& expr) {
   return out;
 }
 
+// The licence names of a manifest's licence column: an expression of short
+// names, or words for a public-domain dedication.
+std::set<std::string> ManifestNames(const std::string& licence) {
+  std::string lower = licence;
+  std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+  if (lower.find("public domain") != std::string::npos || lower.find("public-domain") != std::string::npos)
+    return {"public-domain"};
+  return NamesIn(licence);
+}
+
+// Scripts that synthesise a clip are program code, whatever their output is.
+bool IsProgram(const std::string& rel) {
+  std::string ext = fsys::path(rel).extension().string();
+  return ext == ".py" || ext == ".sh" || ext == ".cpp";
+}
+
 bool IsPicture(const std::string& rel) {
   std::string ext = fsys::path(rel).extension().string();
   std::transform(ext.begin(), ext.end(), ext.begin(), ::tolower);
@@ -255,12 +271,15 @@ std::vector<std::string> CheckTree(const fsys::path& root) {
     if (licence.empty()) problems.push_back(where + ": no licence");
     std::string lowerOrigin = origin;
     std::transform(lowerOrigin.begin(), lowerOrigin.end(), lowerOrigin.begin(), ::tolower);
-    if (lowerOrigin.find("openclipart") != std::string::npos && !NamesIn(licence).count("CC0-1.0"))
-      problems.push_back(where + ": clip art from openclipart-svg is CC0-1.0, the manifest says " + licence);
+    if (lowerOrigin.find("openclipart") != std::string::npos && !ManifestNames(licence).count("public-domain") &&
+        !ManifestNames(licence).count("CC0-1.0"))
+      problems.push_back(where + ": clip art from openclipart-svg is public domain, the manifest says " + licence);
     std::vector<std::string> paths = {entry};
-    if (!source.empty() && source != "-") paths.push_back(source);
+    if (!source.empty() && source != "-" && !IsProgram(source)) paths.push_back(source);
+    if (!source.empty() && source != "-" && !fsys::exists(root / source))
+      problems.push_back(where + ": source " + source + " does not exist");
     for (const auto& p : paths) {
-      std::set<std::string> wanted = NamesIn(licence);
+      std::set<std::string> wanted = ManifestNames(licence);
       // A clip rendered with the sound font carries its samples: the result
       // (not our score) is also under the sound font's licence.
       if (p == entry && lowerOrigin.find("fluidr3") != std::string::npos) wanted.insert("MIT");
@@ -293,7 +312,7 @@ TEST(LicenceListing, TheSourceTreeIsCompletelyListed) {
 
 TEST(LicenceListing, ThirdPartyLicencesAreThere) {
   Listing l = ParseCopyright(ReadText(fsys::path(PARLAVINTO_SOURCE_DIR) / "packaging/copyright"));
-  for (const char* name : {"GPL-3.0-or-later", "CC-BY-SA-4.0", "OFL-1.1", "CC0-1.0", "MIT"})
+  for (const char* name : {"GPL-3.0-or-later", "CC-BY-SA-4.0", "OFL-1.1", "CC0-1.0", "MIT", "public-domain"})
     EXPECT_TRUE(l.licenceTexts.count(name)) << name;
   EXPECT_NE(std::string::npos, l.licenceTexts["OFL-1.1"].find("SIL OPEN FONT LICENSE"));
   EXPECT_NE(std::string::npos, l.licenceTexts["CC-BY-SA-4.0"].find("Attribution-ShareAlike 4.0 International"));
@@ -302,6 +321,7 @@ TEST(LicenceListing, ThirdPartyLicencesAreThere) {
   EXPECT_EQ("OFL-1.1", LicenceOf(l, "assets/Sonst/comic.ttf"));
   EXPECT_EQ("OFL-1.1", LicenceOf(l, "assets/Sonst/arial LICENSE.txt"));
   EXPECT_EQ(NamesIn("CC-BY-SA-4.0 and MIT"), NamesIn(LicenceOf(l, "assets/Sounds/Werk_Beispiel.ogg")));
+  EXPECT_EQ("public-domain", LicenceOf(l, "assets/Images/Instrument_Geige.png"));
 }
 
 TEST(LicenceListing, WildcardsOfTheCopyrightFormat) {
@@ -322,6 +342,8 @@ struct BrokenTree {
   const char* expected;  // part of a reported problem
 };
 
+void PrintTo(const BrokenTree& t, std::ostream* os) { *os << t.name; }
+
 class LicenceListingFaults : public testing::TestWithParam<BrokenTree> {
  protected:
   void WriteGoodTree(const testing_support::Sandbox& box) {
@@ -330,21 +352,23 @@ class LicenceListingFaults : public testing::TestWithParam<BrokenTree> {
               "Files: *\nCopyright: us\nLicense: GPL-3.0-or-later\n\n"
               "Files: assets/* tools/media/bilder/* tools/media/klaenge/*\nCopyright: us\nLicense: CC-BY-SA-4.0\n\n"
               "Files: assets/Sonst/comic.ttf assets/Sonst/comic*LICENSE.txt\nCopyright: them\nLicense: OFL-1.1\n\n"
-              "Files: assets/Images/Geige.png tools/media/bilder/Geige.svg\nCopyright: them\nLicense: CC0-1.0\n\n"
+              "Files: assets/Images/Geige.png tools/media/bilder/Geige.svg\nCopyright: them\nLicense: public-domain\n\n"
               "Files: assets/Sounds/Klang_*\nCopyright: us\n them\nLicense: CC-BY-SA-4.0 and MIT\n\n" +
                   LicenceText("GPL-3.0-or-later") + LicenceText("CC-BY-SA-4.0") + LicenceText("OFL-1.1") +
-                  LicenceText("CC0-1.0") + LicenceText("MIT"));
+                  LicenceText("public-domain") + LicenceText("MIT"));
     box.Write("assets/Sonst/comic.ttf", "font");
     box.Write("assets/Sonst/comic LICENSE.txt", "OFL");
     box.Write("assets/Images/Geige.png", "png");
     box.Write("assets/Images/Hintergrund.png", "png");
     box.Write("assets/Sounds/Klang_Oboe.ogg", "ogg");
     box.Write("tools/media/bilder/Geige.svg", "<svg/>");
+    box.Write("tools/make.py", "# a program: GPL, whatever it makes");
     box.Write("tools/media/klaenge/Klang_Oboe.ly", "%");
     box.Write("tools/media/manifest.tsv",
               "entry\tsource\tcommand\torigin\tlicence\n"
-              "Images/Geige.png\ttools/media/bilder/Geige.svg\tbuild.sh\topenclipart-svg: violin.svg\tCC0-1.0\n"
-              "Images/Hintergrund.png\t-\trender.sh\tour own\tCC-BY-SA-4.0\n"
+              "Images/Geige.png\ttools/media/bilder/Geige.svg\tbuild.sh\topenclipart-svg: violin.svg\t"
+              "public domain (Creative Commons Public Domain Dedication)\n"
+              "Images/Hintergrund.png\ttools/make.py\trender.sh\tour own synthesis\tCC-BY-SA-4.0\n"
               "Sounds/Klang_Oboe.ogg\ttools/media/klaenge/Klang_Oboe.ly\tbuild.sh\town tune; FluidR3_GM sound font\t"
               "CC-BY-SA-4.0\n");
   }
@@ -391,12 +415,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "no \"assets/Sonst/comic LICENSE.txt\" beside it"},
         BrokenTree{"ClipArtListedAsOurs", "tools/media/manifest.tsv",
                    "entry\tsource\tcommand\torigin\tlicence\n"
-                   "Images/Hintergrund.png\t-\tbuild.sh\topenclipart-svg: violin.svg\tCC0-1.0\n",
-                   "assets/Images/Hintergrund.png is CC0-1.0 by the manifest"},
-        BrokenTree{"OpenclipartNotCC0InManifest", "tools/media/manifest.tsv",
+                   "Images/Hintergrund.png\t-\tbuild.sh\topenclipart-svg: violin.svg\tpublic domain\n",
+                   "assets/Images/Hintergrund.png is public-domain by the manifest"},
+        BrokenTree{"OpenclipartNotPublicDomainInManifest", "tools/media/manifest.tsv",
                    "entry\tsource\tcommand\torigin\tlicence\n"
                    "Images/Geige.png\t-\tbuild.sh\topenclipart-svg: violin.svg\tCC-BY-SA-4.0\n",
-                   "clip art from openclipart-svg is CC0-1.0"},
+                   "clip art from openclipart-svg is public domain"},
         BrokenTree{"RenderedClipWithoutTheSoundFontLicence", "tools/media/manifest.tsv",
                    "entry\tsource\tcommand\torigin\tlicence\n"
                    "Images/Hintergrund.png\t-\tbuild.sh\tour melody, FluidR3_GM\tCC-BY-SA-4.0\n",
@@ -404,6 +428,8 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenTree{"ManifestEntryMissing", "tools/media/manifest.tsv",
                    "entry\tsource\tcommand\torigin\tlicence\nImages/Weg.png\t-\tbuild.sh\tours\tCC-BY-SA-4.0\n",
                    "assets/Images/Weg.png does not exist"},
+        BrokenTree{"ManifestSourceMissing", "tools/media/bilder/Geige.svg", "",
+                   "source tools/media/bilder/Geige.svg does not exist"},
         BrokenTree{"ManifestRowTooShort", "tools/media/manifest.tsv",
                    "entry\tsource\tcommand\torigin\tlicence\nImages/Geige.png\tx\tCC0-1.0\n",
                    "3 columns instead of 5"},
