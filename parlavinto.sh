@@ -17,7 +17,12 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core qt6-translations-l10n
 )
-if [ "$mode" != play ]; then packages+=(xvfb xauth xdotool imagemagick python3); fi
+# tests: a display for the real program, python3 for the media manifest check,
+# and the packager's tools (validators, dpkg-shlibdeps for the Debian
+# package's dependencies, xprop)
+if [ "$mode" != play ]; then
+  packages+=(xvfb xauth xdotool imagemagick python3 x11-utils desktop-file-utils appstream dpkg-dev)
+fi
 if [ "$mode" = fuzz ]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()
