@@ -1,0 +1,11 @@
+% SPDX-License-Identifier: CC-BY-SA-4.0
+% Parlavinto clip: violin and cello in two voices (own)
+\version "2.24.0"
+
+\score {
+  <<
+  \new Staff \with { midiInstrument = "violin" } { \time 4/4 \key c \major \clef treble \relative c'' { e4 d c d e e e2 d4 d d2 e4 g g2 } }
+  \new Staff \with { midiInstrument = "cello" } { \time 4/4 \key c \major \clef bass \relative c { c2 g' a e f d c1 } }
+  >>
+  \midi { \tempo 4 = 90 \context { \Score midiChannelMapping = #'instrument } }
+}
