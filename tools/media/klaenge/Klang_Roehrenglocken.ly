@@ -4,7 +4,7 @@
 
 \score {
   <<
-  \new Staff \with { midiInstrument = "tubular bells" } { \time 4/4 \key c \major \clef treble \relative c'' { e4 d c g2 c4 e d g,2 g4 d' e c2 r2 } }
+  \new Staff \with { midiInstrument = "tubular bells" } { \time 4/4 \key c \major \clef treble \fixed c'' { e4 c d g,2 g,4 d e c2 e4 d c g,2 } }
   >>
   \midi { \tempo 4 = 84 \context { \Score midiChannelMapping = #'instrument } }
 }
