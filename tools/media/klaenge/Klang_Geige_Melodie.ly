@@ -1,10 +1,10 @@
 % SPDX-License-Identifier: CC-BY-SA-4.0
-% Parlavinto clip: violin plays the »Ode an die Freude« theme (L. van Beethoven, d. 1827)
-\version "2.24.0"
-
+% A solo violin plays "Kuckuck, Kuckuck, ruft's aus dem Wald" (traditional).
+\include "../noten/stil.ily"
 \score {
-  <<
-  \new Staff \with { midiInstrument = "violin" } { \time 4/4 \key c \major \clef treble \relative c'' { e4 e f g g f e d c c d e e4. d8 d2 \bar "|." } }
-  >>
-  \midi { \tempo 4 = 100 \context { \Score midiChannelMapping = #'instrument } }
+  \new Staff \with { midiInstrument = "violin" } \relative c'' {
+    \time 3/4
+    g4 e2 | g4 e2 | d8 c d c d4 | c2. |
+  }
+  \midi { \tempo 4 = 120 }
 }

@@ -1,7 +1,6 @@
 % SPDX-License-Identifier: CC-BY-SA-4.0
-% Parlavinto clip: piano plays »Alle meine Entchen« with a simple bass (traditional)
-\version "2.24.0"
-
+% piano plays »Alle meine Entchen« with a simple bass (traditional)
+\include "../noten/stil.ily"
 \score {
   <<
   \new Staff \with { midiInstrument = "acoustic grand" } { \time 4/4 \key c \major \clef treble \relative c' { c8 d e f g4 g a8 a a a g2 a8 a a a g2 f8 f f f e4 e d8 d d d c2 } }

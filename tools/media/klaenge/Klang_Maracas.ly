@@ -1,7 +1,6 @@
 % SPDX-License-Identifier: CC-BY-SA-4.0
-% Parlavinto clip: maracas rhythm (own)
-\version "2.24.0"
-
+% maracas rhythm (own)
+\include "../noten/stil.ily"
 \score {
   <<
   \new DrumStaff { \drummode { mar8 mar16 mar mar8 mar mar8 mar16 mar mar8 mar mar8 mar16 mar mar8 mar mar4 r } }

@@ -1,7 +1,6 @@
 % SPDX-License-Identifier: CC-BY-SA-4.0
-% Parlavinto clip: trumpet, then flute, then violin, two notes each (own)
-\version "2.24.0"
-
+% trumpet, then flute, then violin, two notes each (own)
+\include "../noten/stil.ily"
 \score {
   <<
   \new Staff \with { midiInstrument = "trumpet" } { \time 4/4 \key c \major \clef treble \relative c'' { c4 g r2 r1 r1 } }

@@ -1,7 +1,6 @@
 % SPDX-License-Identifier: CC-BY-SA-4.0
-% Parlavinto clip: tuba plays »Hänschen klein« (traditional)
-\version "2.24.0"
-
+% tuba plays »Hänschen klein« (traditional)
+\include "../noten/stil.ily"
 \score {
   <<
   \new Staff \with { midiInstrument = "tuba" } { \time 4/4 \key c \major \clef bass \relative c { g4 e e2 f4 d d2 c4 d e f g g g2 } }
