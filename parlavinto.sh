@@ -15,7 +15,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
 )
-if [ "$mode" != play ]; then packages+=(xvfb xauth xdotool imagemagick); fi
+if [ "$mode" != play ]; then packages+=(xvfb xauth xdotool imagemagick python3); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -39,7 +39,7 @@ void SetzeBild(gui::Gadget* panel, const draw::PixmapPtr& bild) {
 void ZeigeBild(gui::Gadget* panel, const u16& name) {
   if (!panel) return;
   draw::PixmapPtr bild;
-  if (!name.empty()) bild = draw::Pixmap::Load(MedienPfad(BilderPfad + EditorBildName(name)));
+  if (!name.empty()) bild = draw::Pixmap::Load(MedienPfad(BilderPfad + MedienBildName(name)));
   SetzeBild(panel, bild);
 }
 
@@ -52,12 +52,6 @@ QuizPtr SlotRecord(int slot) {
 bool Inhalt(uint32_t pixel) { return pixel != 0xFFFFFFFFu && pixel != 0u; }
 
 }  // namespace
-
-u16 EditorBildName(const u16& name) {
-  if (name.size() >= 4 && text::ToUpperAscii(name.substr(name.size() - 4)) == u".GIF")
-    return name.substr(0, name.size() - 3) + u"PNG";
-  return name;
-}
 
 draw::PixmapPtr FuerPanelEingepasst(const draw::PixmapPtr& picture, gui::Gadget* panel) {
   if (!picture || picture->width <= 0 || picture->height <= 0 ||

@@ -23,9 +23,6 @@ draw::PixmapPtr MalMusical(const u16& musical);
 // Selects the entry of a drop-down list whose text equals text; its index or -1.
 int WaehleEintrag(gui::Gadget* list, const u16& text);
 
-// A picture name as it is looked for: a name ending in ".GIF" (any letter
-// case) ends in ".PNG" instead.
-u16 EditorBildName(const u16& name);
 // The picture made ready for a panel that stretches what it shows: padded with
 // transparent borders to the panel's proportions, the picture centred.
 draw::PixmapPtr FuerPanelEingepasst(const draw::PixmapPtr& picture, gui::Gadget* panel);

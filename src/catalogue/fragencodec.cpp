@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "catalogue/mediennamen.h"
 #include "platform/text.h"
 
 namespace fragen {
@@ -187,12 +188,12 @@ std::vector<std::string> Pruefe(const Quelle& q, int datei, const std::vector<u1
     for (const char16_t* key : {u"Bild", u"Bild2"}) {
       u16 b = f.Get(key);
       if (b.empty()) continue;
-      if (b.size() >= 4 && text::ToUpperAscii(b.substr(b.size() - 4)) == u".GIF") b = b.substr(0, b.size() - 3) + u"PNG";
+      b = MedienBildName(b);
       if (!mediumExists(u"Images/" + b)) e.push_back(w + "Bild fehlt im Archiv: " + text::ToUtf8(b));
     }
     u16 a = f.Get(u"Audio");
     if (!a.empty()) {
-      if (a.size() >= 4 && text::ToUpperAscii(a.substr(a.size() - 4)) == u".WAV") a = a.substr(0, a.size() - 3) + u"OGG";
+      a = MedienKlangName(a);
       if (!mediumExists(u"Sounds/" + a)) e.push_back(w + "Klang fehlt im Archiv: " + text::ToUtf8(a));
     }
     for (char16_t c : f.Get(u"Musical"))

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "catalogue/mediennamen.h"
+
 using u16 = std::u16string;
 
 struct QuizType {
@@ -59,6 +61,9 @@ int PruefeQuizNummer(int number);
 int SpeichereQuiz(int quelle, int number);
 int QuizSpielbar(int number);
 int SchonGespielt(int mark);
+// Where a picture or sound is found: the path itself when it can be read,
+// else the data folder's "Daten/" + its file name. Apply MedienBildName or
+// MedienKlangName (catalogue/mediennamen.h) to the name first.
 u16 MedienPfad(const u16& path);
 // The user's question file.
 u16 EigeneFragenDatei();

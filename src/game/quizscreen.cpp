@@ -319,10 +319,7 @@ int MaleBild(const u16& datei) {
   draw::Surface* ziel = draw::Target();
   if (!ziel || datei.empty()) return 0;
   draw::Surface& s = *ziel;
-  u16 name = datei;
-  if (name.size() >= 4 && text::ToUpperAscii(name.substr(name.size() - 4)) == u".GIF")
-    name = name.substr(0, name.size() - 3) + u"PNG";
-  draw::ImagePtr img = LadeFragenBild(name);
+  draw::ImagePtr img = LadeFragenBild(MedienBildName(datei));
   if (!img || img->Width() <= 0 || img->Height() <= 0) return 0;
   const float bw = static_cast<float>(img->Width()), bh = static_cast<float>(img->Height());
   float f = std::min(300.0f / bw, 300.0f / bh);

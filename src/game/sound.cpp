@@ -7,17 +7,6 @@
 
 namespace {
 
-// "x.wav" in any letter case names the OGG clip of the same name.
-u16 OggName(u16 datei) {
-  if (datei.size() >= 4) {
-    u16 ende = datei.substr(datei.size() - 4);
-    for (auto& c : ende)
-      if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-    if (ende == u".WAV") datei.replace(datei.size() - 3, 3, u"OGG");
-  }
-  return datei;
-}
-
 // A channel for the slot's sound; a slot without a sound gets a channel that
 // never sounds, so the table holds a usable channel after every call.
 audio::ChannelPtr Cue(int slot) {
@@ -30,7 +19,7 @@ audio::ChannelPtr Cue(int slot) {
 int SpielTon(int slot, float lautstaerke, const u16& datei) {
   if (slot < 0 || slot >= static_cast<int>(Ton.size())) return 0;
   if (!datei.empty()) {
-    Ton[0] = audio::LoadSound(MedienPfad(TonPfad + OggName(datei)));
+    Ton[0] = audio::LoadSound(MedienPfad(TonPfad + MedienKlangName(datei)));
     Kanal[slot] = Cue(slot);
     AudioGeladen = 1;
   } else if (slot == 0) {

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "app/startup.h"
 #include "catalogue/fragencodec.h"
 #include "game/gameflow.h"
 #include "ini/ini.h"
+#include "platform/audio/decode.h"
+#include "platform/draw/draw.h"
 #include "platform/fs/fs.h"
 #include "platform/gui/gui.h"
 #include "support/sandbox.h"
@@ -124,6 +127,49 @@ TEST(ShippedQuestions, EverySourceFilePassesTheValidator) {
     if (src.empty()) continue;
     auto fehler = fragen::Pruefe(fragen::LeseQuelle(src), datei, fragen::Themenliste(), inArchive);
     for (const auto& e : fehler) ADD_FAILURE() << "Fragen " << datei << ": " << e;
+  }
+}
+
+// Every picture and clip a shipped question names is in the archive (found by
+// the game's own lookup, not by the data-folder fallback) and decodes through
+// the game's own PNG/JPEG and OGG decoders, whole.
+TEST(ShippedQuestions, EveryPictureAndClipResolvesAndDecodes) {
+  Sandbox box;
+  testing_support::UseDataFolderIn(box);
+  std::set<u16> bilder, klaenge;
+  for (int datei = 1; datei <= 9; ++datei) {
+    for (const auto& f : fragen::LeseQuelle(ReadSource("content/fragen/Fragen " + std::to_string(datei) + ".txt")).fragen) {
+      for (const char16_t* key : {u"Bild", u"Bild2"})
+        if (!f.Get(key).empty()) bilder.insert(MedienBildName(f.Get(key)));
+      if (!f.Get(u"Audio").empty()) klaenge.insert(MedienKlangName(f.Get(u"Audio")));
+    }
+  }
+  EXPECT_FALSE(klaenge.empty()) << "the shipped files name no clip at all: is content/fragen read?";
+  for (const u16& name : bilder) {
+    SCOPED_TRACE(text::ToUtf8(name));
+    const u16 pfad = MedienPfad(BilderPfad + name);
+    ASSERT_EQ(BilderPfad + name, pfad) << "not in the archive";
+    auto bytes = fs::ReadAll(pfad);
+    ASSERT_TRUE(bytes);
+    draw::PixmapPtr bild = draw::Pixmap::Decode(*bytes);
+    ASSERT_TRUE(bild) << "does not decode";
+    EXPECT_GT(bild->width, 0);
+    EXPECT_GT(bild->height, 0);
+  }
+  for (const u16& name : klaenge) {
+    SCOPED_TRACE(text::ToUtf8(name));
+    const u16 pfad = MedienPfad(TonPfad + name);
+    ASSERT_EQ(TonPfad + name, pfad) << "not in the archive";
+    auto bytes = fs::ReadAll(pfad);
+    ASSERT_TRUE(bytes);
+    audio::detail::StreamInfo info;
+    ASSERT_TRUE(audio::detail::ProbeVorbis(*bytes, info)) << "no Vorbis stream";
+    ASSERT_GT(info.seconds, 0) << "damaged end";
+    int rate = 0;
+    std::vector<float> pcm = audio::detail::DecodeVorbis(*bytes, size_t(60) * 48000, rate);
+    EXPECT_EQ(info.rate, rate);
+    // the whole stream decodes: as many frames as the headers promise
+    EXPECT_NEAR(info.seconds, pcm.size() / 2.0 / rate, 0.01);
   }
 }
 

@@ -1,15 +1,19 @@
 % SPDX-License-Identifier: CC-BY-SA-4.0
-% One look for every notation picture: staff size, no titles, no bar numbers.
+% One look for every notation picture: include it first in every noten/*.ly
+% and klaenge/*.ly. German note names (c d e f g a h, b = b flat, cis, es).
 \version "2.24.0"
-#(set-global-staff-size 22)
+\language "deutsch"
+#(set-global-staff-size 20)
 \paper {
   indent = 0
   ragged-right = ##t
-  ragged-last = ##t
   tagline = ##f
+  line-width = 80\mm
   print-page-number = ##f
-  line-width = 110\mm
 }
 \layout {
-  \context { \Score \remove "Bar_number_engraver" }
+  \context {
+    \Score
+    \remove "Bar_number_engraver"
+  }
 }
