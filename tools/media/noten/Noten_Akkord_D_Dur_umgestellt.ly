@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "treble" \omit Staff.TimeSignature \cadenzaOn
-    s8 <fis' a' d''>1 s2
+    s4 <fis' a' d''>1 s2
   }
   \layout { }
 }

@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "treble" \omit Staff.TimeSignature \cadenzaOn
-    s8 <d' f' a'>1 s2
+    s4 <d' f' a'>1 s2
   }
   \layout { }
 }

@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "treble" \omit Staff.TimeSignature \cadenzaOn
-    s8 <h d' f'>1 s2
+    s4 <h d' f'>1 s2
   }
   \layout { }
 }

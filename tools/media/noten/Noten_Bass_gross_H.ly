@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "bass" \omit Staff.TimeSignature \cadenzaOn
-    s8 h,1 s4
+    s4 h,1 s2
   }
   \layout { }
 }

@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "bass" \omit Staff.TimeSignature \cadenzaOn
-    s8 d1 s4
+    s4 d1 s2
   }
   \layout { }
 }

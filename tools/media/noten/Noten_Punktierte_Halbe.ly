@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "treble" \omit Staff.TimeSignature \cadenzaOn
-    s8 g'2. s4
+    s4 g'2. s2
   }
   \layout { }
 }

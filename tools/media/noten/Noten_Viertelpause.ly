@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "treble" \omit Staff.TimeSignature \cadenzaOn
-    s8 r4 s4
+    s4 r4 s2
   }
   \layout { }
 }

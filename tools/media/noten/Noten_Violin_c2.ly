@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "treble" \omit Staff.TimeSignature \cadenzaOn
-    s8 c''1 s4
+    s4 c''1 s2
   }
   \layout { }
 }

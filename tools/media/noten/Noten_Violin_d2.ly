@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "treble" \omit Staff.TimeSignature \cadenzaOn
-    s8 d''1 s4
+    s4 d''1 s2
   }
   \layout { }
 }

@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "treble" \omit Staff.TimeSignature \cadenzaOn
-    s8 es''1 s4
+    s4 es''1 s2
   }
   \layout { }
 }
