@@ -194,7 +194,7 @@ draw::PixmapPtr MalMusical(const u16& musical) {
   symbole.reserve(musical.size());
   int x = 0;
   for (char16_t c : musical) {
-    auto img = draw::Image::Load(MusicalPfad + u"Musical" + text::Num(static_cast<int>(c)) + u".png");
+    auto img = draw::Image::Load(MusicalPfad + MusicalBildName(c));
     if (!img) continue;  // a symbol without a picture is left out
     symbole.push_back(img);
     x = static_cast<int>(x + img->Width() * 0.5f);

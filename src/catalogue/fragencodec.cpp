@@ -148,6 +148,15 @@ std::string BaueDatei(const Quelle& q, std::vector<std::string>& fehler) {
   return text::ToLatin1(out);
 }
 
+namespace {
+
+// A media name for a message, with the file looked for when the name rules changed it.
+std::string Gesucht(const u16& name, const u16& eintrag) {
+  return name == eintrag ? text::ToUtf8(name) : text::ToUtf8(name) + " (gesucht als " + text::ToUtf8(eintrag) + ")";
+}
+
+}  // namespace
+
 std::vector<std::string> Pruefe(const Quelle& q, int datei, const std::vector<u16>& topics,
                                 const std::function<bool(const u16&)>& mediumExists) {
   std::vector<std::string> e = q.fehler;
@@ -188,16 +197,17 @@ std::vector<std::string> Pruefe(const Quelle& q, int datei, const std::vector<u1
     for (const char16_t* key : {u"Bild", u"Bild2"}) {
       u16 b = f.Get(key);
       if (b.empty()) continue;
-      b = MedienBildName(b);
-      if (!mediumExists(u"Images/" + b)) e.push_back(w + "Bild fehlt im Archiv: " + text::ToUtf8(b));
+      const u16 eintrag = MedienBildName(b);
+      if (!mediumExists(u"Images/" + eintrag))
+        e.push_back(w + text::ToUtf8(key) + " fehlt im Archiv: " + Gesucht(b, eintrag));
     }
     u16 a = f.Get(u"Audio");
     if (!a.empty()) {
-      a = MedienKlangName(a);
-      if (!mediumExists(u"Sounds/" + a)) e.push_back(w + "Klang fehlt im Archiv: " + text::ToUtf8(a));
+      const u16 eintrag = MedienKlangName(a);
+      if (!mediumExists(u"Sounds/" + eintrag)) e.push_back(w + "Klang fehlt im Archiv: " + Gesucht(a, eintrag));
     }
     for (char16_t c : f.Get(u"Musical"))
-      if (!mediumExists(u"Musical/Musical" + text::Num(c) + u".png"))
+      if (!mediumExists(u"Musical/" + MusicalBildName(c)))
         e.push_back(w + "Notensymbol fehlt im Archiv: " + std::to_string(c));
   }
   return e;

@@ -15,3 +15,5 @@ std::u16string ErsetzeEndung(const std::u16string& name, const std::u16string& a
 std::u16string MedienBildName(const std::u16string& name) { return ErsetzeEndung(name, u".GIF", u"PNG"); }
 
 std::u16string MedienKlangName(const std::u16string& name) { return ErsetzeEndung(name, u".WAV", u"OGG"); }
+
+std::u16string MusicalBildName(char16_t zeichen) { return u"Musical" + text::Num(static_cast<int>(zeichen)) + u".png"; }

@@ -12,3 +12,7 @@ std::u16string MedienBildName(const std::u16string& name);
 // A clip name as it is loaded: a name ending in ".WAV" (any letter case)
 // names the OGG clip of the same name ("x.wav" -> "x.OGG").
 std::u16string MedienKlangName(const std::u16string& name);
+
+// The picture of one character of a Musical line: "Musical" + its decimal
+// character code + ".png" ('G' -> "Musical71.png"), in the archive's Musical/.
+std::u16string MusicalBildName(char16_t zeichen);

@@ -342,7 +342,7 @@ int MaleMusicalZeile(const u16& musical) {
     LetztesMusical = musical;
     MusicalBild.assign(musical.size() + 1, nullptr);
     for (size_t i = 0; i < musical.size(); ++i)
-      MusicalBild[i + 1] = draw::Image::Load(MusicalPfad + u"Musical" + text::Num(static_cast<int>(musical[i])) + u".png");
+      MusicalBild[i + 1] = draw::Image::Load(MusicalPfad + MusicalBildName(musical[i]));
   }
   int versatz = 0;
   for (size_t i = 1; i < MusicalBild.size(); ++i) {

@@ -14,6 +14,7 @@ root=$(cd "$here/../.." && pwd)
 images="$root/assets/Images"
 sounds="$root/assets/Sounds"
 IM=/usr/bin/convert
+IDENTIFY=/usr/bin/identify
 SF2=/usr/share/sounds/sf2/FluidR3_GM.sf2
 
 # Loudness of every clip: integrated loudness (EBU R 128) and a ceiling for
@@ -46,6 +47,18 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 
 # ---------------------------------------------------------------------------
+# Every picture is a white square with the content centred: the screen fits
+# it into its square box by the long side, so the content shows as large as
+# it would without the padding, the box is always filled the same way, and a
+# solution picture, which the screen draws over the question picture, always
+# covers it completely. Written without time stamps: the same bytes each time.
+square() { # in.png, out.png
+    local side
+    side=$("$IDENTIFY" -format '%[fx:max(w,h)]' "$1")
+    "$IM" "$1" -background white -gravity center -extent "${side}x${side}" -alpha off \
+        -strip -define png:exclude-chunks=date,time PNG24:"$2"
+}
+
 # bilder/NAME.svg -> Images/NAME.png
 build_bild() { # svg
     local name src tmp
@@ -59,8 +72,8 @@ build_bild() { # svg
     # of a drawing would vanish.
     "$IM" "$tmp" -trim +repage -filter Lanczos -resize "${inner}x${inner}" \
         -background white -alpha remove -alpha off \
-        -bordercolor white -border "$PICTURE_MARGIN" \
-        -strip -define png:exclude-chunks=date,time PNG24:"$images/$name.png"
+        -bordercolor white -border "$PICTURE_MARGIN" "$work/$name.trim.png"
+    square "$work/$name.trim.png" "$images/$name.png"
     echo "Images/$name.png"
 }
 
@@ -104,8 +117,8 @@ build_noten() { # ly
     [ -f "$out.cropped.png" ] || die "$src: lilypond wrote no picture (a \\layout block is needed)"
     local inner=$((NOTES_MAX - 2 * NOTES_MARGIN))
     "$IM" "$out.cropped.png" -background white -alpha remove -alpha off -trim +repage \
-        -filter Lanczos -resize "${inner}x${inner}>" -bordercolor white -border "$NOTES_MARGIN" \
-        -strip -define png:exclude-chunks=date,time PNG24:"$images/$name.png"
+        -filter Lanczos -resize "${inner}x${inner}>" -bordercolor white -border "$NOTES_MARGIN" -strip "$work/$name.trim.png"
+    square "$work/$name.trim.png" "$images/$name.png"
     echo "Images/$name.png"
     if [ -f "$out.midi" ]; then render_midi "$out.midi" "$name"; fi
 }

@@ -9,8 +9,8 @@
   of User) has its manifest line;
 - every source in tools/media/bilder, noten, klaenge has a well-formed name
   and the manifest line of what it makes;
-- what tools/media/build.sh makes is in range: pictures 1 to 600 px on the
-  long side; clips 2 to 15 s, at most 200 KB, at the agreed loudness (measured
+- what tools/media/build.sh makes is in range: square pictures of 150 to
+  600 px; clips 2 to 15 s, at most 200 KB, at the agreed loudness (measured
   with ffmpeg when it is installed).
 Prints one line per fault and exits 1 when there is one. Standard library only.
 """
@@ -25,6 +25,7 @@ MEDIA_COMMAND = "tools/media/build.sh"
 PICTURE_EXT = (".png", ".jpg", ".jpeg", ".gif")
 CLIP_EXT = (".ogg",)
 MAX_SIDE = 600
+MIN_SIDE = 150  # the screen enlarges at most twice: smaller never fills its 300 px box
 MIN_SECONDS, MAX_SECONDS = 2.0, 15.0
 MAX_BYTES = 204800
 TARGET_LUFS, LUFS_TOLERANCE = -20.0, 1.0
@@ -151,8 +152,10 @@ def main():
             continue
         if entry.lower().endswith(".png"):
             size = png_size(path)
-            if not size or max(size) > MAX_SIDE or min(size) < 1:
-                faults.append(f"assets/{entry}: {size} is not a picture of at most {MAX_SIDE} px")
+            if not size or not MIN_SIDE <= max(size) <= MAX_SIDE:
+                faults.append(f"assets/{entry}: {size} is not a picture of {MIN_SIDE} to {MAX_SIDE} px")
+            elif size[0] != size[1]:
+                faults.append(f"assets/{entry}: {size[0]} x {size[1]} is not square")
             else:
                 report.append(f"{entry:45} {size[0]:4} x {size[1]:<4}")
         elif entry.lower().endswith(".ogg"):

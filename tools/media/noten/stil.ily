@@ -8,7 +8,7 @@
   indent = 0
   ragged-right = ##t
   tagline = ##f
-  line-width = 80\mm
+  line-width = 60\mm
   print-page-number = ##f
 }
 \layout {
