@@ -174,6 +174,36 @@ std::string Gesucht(const u16& name, const u16& eintrag) {
 
 }  // namespace
 
+std::vector<Kreis> LoesungsKreise(const std::vector<int>& position, const std::vector<int>& anzahl,
+                                  size_t mindestens) {
+  std::vector<Kreis> kreise;
+  const size_t n = std::min(position.size(), anzahl.size());
+  auto hoch = [&](size_t a) {
+    int p = position[a], q = position[a + 1];
+    return q == p + 1 || (p == anzahl[a] && q == 1);
+  };
+  auto runter = [&](size_t a) {
+    int p = position[a], q = position[a + 1];
+    return q == p - 1 || (p == 1 && q == anzahl[a + 1]);
+  };
+  for (int richtung : {0, 1}) {
+    size_t start = 0;
+    for (size_t i = 0; i < n; ++i) {
+      bool weiter = i + 1 < n && (richtung == 0 ? hoch(i) : runter(i));
+      if (weiter) continue;
+      // the stretch start..i ends here
+      if (i + 1 - start >= mindestens) {
+        bool schon = false;  // with two answers both directions find the same stretch
+        for (const Kreis& k : kreise) schon = schon || (k.erster == start && k.letzter == i);
+        if (!schon) kreise.push_back({start, i});
+      }
+      start = i + 1;
+    }
+  }
+  std::sort(kreise.begin(), kreise.end(), [](const Kreis& a, const Kreis& b) { return a.erster < b.erster; });
+  return kreise;
+}
+
 std::vector<std::string> Pruefe(const Quelle& q, int datei, const std::vector<u16>& topics,
                                 const std::function<bool(const u16&)>& mediumExists) {
   std::vector<std::string> e = q.fehler;
@@ -226,6 +256,25 @@ std::vector<std::string> Pruefe(const Quelle& q, int datei, const std::vector<u1
     for (char16_t c : f.Get(u"Musical"))
       if (!mediumExists(u"Musical/" + MusicalBildName(c)))
         e.push_back(w + "Notensymbol fehlt im Archiv: " + std::to_string(c));
+  }
+  // Right-answer positions must not cycle over neighbouring questions.
+  std::vector<const QuellFrage*> folge;
+  for (const auto& f : q.fragen) folge.push_back(&f);
+  std::stable_sort(folge.begin(), folge.end(),
+                   [](const QuellFrage* a, const QuellFrage* b) { return a->nummer < b->nummer; });
+  std::vector<int> position, anzahl;
+  for (const QuellFrage* f : folge) {
+    int k = 0;
+    while (k < 5 && !f->Get(u"Antwort " + text::Num(k + 1)).empty()) ++k;
+    position.push_back(text::ToInt(f->Get(u"Lösung")));
+    anzahl.push_back(k);
+  }
+  for (const Kreis& k : LoesungsKreise(position, anzahl)) {
+    std::string reihe;
+    for (size_t i = k.erster; i <= k.letzter; ++i) reihe += (i > k.erster ? "-" : "") + std::to_string(position[i]);
+    e.push_back("Frage " + std::to_string(folge[k.erster]->nummer) + " (Zeile " +
+                std::to_string(folge[k.erster]->zeile) + "): Lösungen laufen im Kreis bis Frage " +
+                std::to_string(folge[k.letzter]->nummer) + ": " + reihe);
   }
   return e;
 }

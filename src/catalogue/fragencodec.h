@@ -67,6 +67,22 @@ std::string BaueDatei(const Quelle& q, std::vector<std::string>& fehler);
 std::vector<std::string> Pruefe(const Quelle& q, int datei, const std::vector<u16>& topics,
                                 const std::function<bool(const u16& entry)>& mediumExists);
 
+// Right-answer positions that cycle over neighbouring questions. The questions
+// are taken in the order of their numbers (a fixed-order list plays them so);
+// each has its right answer's position p (1-based) and its answer count n.
+// A step from question a to the next question b goes up when p_b = p_a + 1,
+// or p_a is a's last answer and p_b = 1 (wrap); it goes down when
+// p_b = p_a - 1, or p_a = 1 and p_b is b's last answer. A cycle is a stretch of
+// at least mindestens questions in which every step goes the same way (all up
+// or all down): 1-2-3-4-1-2, 4-3-2-1-4-3, 2-3-1-2-3-1 over three answers.
+// With two answers every step goes both ways, so 1-2-1-2-1-2 is a cycle too.
+// Returns each maximal cycle as the indexes [erster, letzter] into the lists.
+struct Kreis {
+  size_t erster = 0, letzter = 0;
+};
+std::vector<Kreis> LoesungsKreise(const std::vector<int>& position, const std::vector<int>& anzahl,
+                                  size_t mindestens = 6);
+
 // The agreed topics of the shipped questions, in the order they appear.
 const std::vector<u16>& Themenliste();
 

@@ -58,7 +58,8 @@ TEST_F(FragenTool, BuildsAGoodSourceWithMediaInAnyLetterCase) {
   Lauf l = Baue(Frage(100, "Bild=instrument_geige.PNG\nBild2=Noten_C.gif\nAudio=klang_geige.WAV\nMusical=G\n") +
                 Frage(199));
   EXPECT_EQ(0, l.code) << l.ausgabe;
-  EXPECT_EQ("", l.ausgabe);
+  // one line, the spread of the right answers' positions
+  EXPECT_EQ("Fragen 1.txt: 2 Fragen, richtige Antwort an Stelle 1: 0, 2: 2, 3: 0, 4: 0, 5: 0\n", l.ausgabe);
   EXPECT_TRUE(box.Exists("out.dat"));
 }
 
@@ -111,8 +112,22 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlerfall{"topic_outside_the_list", F1, Frage(109, "", "Sport"), "Frage 109", "Bereich nicht in der Themenliste"},
         Fehlerfall{"topic_with_trailing_blank", F1, Frage(110, "", "Instrumente "), "Frage 110",
                    "Bereich nicht in der Themenliste"},
-        Fehlerfall{"number_twice", F1, Frage(111) + Frage(111), "Frage 111", "Nummer doppelt"}),
+        Fehlerfall{"number_twice", F1, Frage(111) + Frage(111), "Frage 111", "Nummer doppelt"},
+        // sources in any order: the run is over the numbers 112..117
+        Fehlerfall{"positions_cycle_over_six", F1,
+                   Frage(117, "", "Instrumente", "2") + Frage(112, "", "Instrumente", "1") +
+                       Frage(113, "", "Instrumente", "2") + Frage(114, "", "Instrumente", "1") +
+                       Frage(115, "", "Instrumente", "2") + Frage(116, "", "Instrumente", "1"),
+                   "Frage 112", "Lösungen laufen im Kreis bis Frage 117: 1-2-1-2-1-2"}),
     [](const ::testing::TestParamInfo<Fehlerfall>& info) { return std::string(info.param.was); });
+
+TEST_F(FragenTool, BuildsFivePositionsInACycle) {
+  std::string q;
+  for (int n = 100; n < 105; ++n) q += Frage(n, "", "Instrumente", n % 2 ? "2" : "1");
+  Lauf l = Baue(q);
+  EXPECT_EQ(0, l.code) << l.ausgabe;
+  EXPECT_TRUE(box.Exists("out.dat"));
+}
 
 TEST_F(FragenTool, RefusesASourceOutsideTheShippedFiles) {
   Lauf l = Baue(Frage(100), "Fragen.txt");

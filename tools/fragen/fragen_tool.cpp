@@ -7,8 +7,12 @@
 // a Lösung without its answer, a topic outside the agreed list, a picture,
 // clip or music symbol the archive does not hold, ...): every fault is printed
 // with the file, the question number and the reason, and nothing is written.
+// Right-answer positions must not cycle over 6 or more neighbouring questions
+// (see fragen::LoesungsKreise). When it writes a file it prints one line on
+// stdout: how often the right answer stands at each position.
 // The written file is read back with the game's own reader functions and
 // compared with the source.
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -115,5 +119,11 @@ int main(int argc, char** argv) {
     std::cerr << argv[3] << ": cannot write\n";
     return 1;
   }
+  std::array<int, 6> verteilung{};
+  for (const auto& f : q.fragen) ++verteilung[text::ToInt(f.Get(u"Lösung"))];
+  std::cout << std::filesystem::path(argv[2]).filename().string() << ": " << q.fragen.size()
+            << " Fragen, richtige Antwort an Stelle";
+  for (int k = 1; k <= 5; ++k) std::cout << (k > 1 ? "," : "") << " " << k << ": " << verteilung[k];
+  std::cout << "\n";
   return 0;
 }
