@@ -4,14 +4,18 @@
 
 A candidate is a pair (A, B): the right answer of question A appears in the
 question text or in an explanation of another question B, so a player who has
-seen B may know A's answer for free. Texts are compared after normalising:
+seen B may know A's answer for free. To tell a statement of A's fact from a
+mere mention of a name or term, the same text of B must also share at least
+two telling words with A's question (words of four letters or more that are
+not filler, nor the answer's own). Texts are compared after normalising:
 lower case, umlauts folded (ä -> a, ß -> ss), punctuation and quotes dropped,
 simple German/English plural and case endings cut from every word, a leading
 article of the answer dropped. Very short or generic answers (numbers, "Ja",
 single letters, fewer than four letters) are skipped.
 
 A human judges each candidate and records it in one of two files next to this
-script, both tab-separated "A<TAB>B<TAB>reason":
+script (tools/fragen/ of the repo checked), both tab-separated
+"A<TAB>B<TAB>reason", lines starting with "#" are comments:
   leaks_ausnahmen.tsv  judged harmless (a mere mention in another context)
   leaks_offen.tsv      real leaks known and still to be fixed in the texts
 
@@ -142,9 +146,9 @@ def kandidaten(repo):
     return gefunden
 
 
-def lies_urteile(name):
+def lies_urteile(repo, name):
     urteile = {}
-    pfad = os.path.join(HIER, name)
+    pfad = os.path.join(repo, "tools", "fragen", name)
     if not os.path.exists(pfad):
         return urteile
     with open(pfad, encoding="utf-8") as f:
@@ -163,8 +167,8 @@ def main(argv):
     rest = [a for a in argv if a != "--check"]
     repo = rest[0] if rest else os.path.dirname(os.path.dirname(HIER))
     alle = kandidaten(repo)
-    ausnahmen = lies_urteile("leaks_ausnahmen.tsv")
-    offen = lies_urteile("leaks_offen.tsv")
+    ausnahmen = lies_urteile(repo, "leaks_ausnahmen.tsv")
+    offen = lies_urteile(repo, "leaks_offen.tsv")
     neu = [k for k in alle if (k[0], k[1]) not in ausnahmen and (k[0], k[1]) not in offen]
     paare = {(k[0], k[1]) for k in alle}
     veraltet = sorted(p for p in list(ausnahmen) + list(offen) if p not in paare)
