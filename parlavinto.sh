@@ -17,7 +17,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core qt6-translations-l10n
 )
-# tests: a display for the real program, python3 for the media manifest check,
+# tests: a display for the real program, python3 for the media manifest check and the leak checker,
 # and the packager's tools (validators, dpkg-shlibdeps for the Debian
 # package's dependencies, xprop)
 if [ "$mode" != play ]; then
