@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <ctime>
+#include <initializer_list>
 
 #include "app/eventloop.h"
 #include "app/localize.h"
 #include "catalogue/editor.h"
+#include "catalogue/lists.h"
 #include "catalogue/questions.h"
 #include "game/players.h"
 #include "game/quizscreen.h"
@@ -21,6 +23,12 @@
 #include "ui/commands.h"
 #include "ui/infowindow.h"
 #include "ui/mainwindow.h"
+
+int VerbindeLokalisierung() {
+  gui::SetTextLocalizer({[] { return (LocalizationMode() & 2) != 0; }, LocalizeString});
+  SetRelocalizeHandler(gui::RelocalizeAll);
+  return 0;
+}
 
 int Zufall(int lo, int hi) {
   if (hi < lo) return lo;
@@ -90,7 +98,50 @@ u16 StartzeitText(long long unixSeconds) {
 }
 
 int StempleStartzeit() {
-  return Ini::Schreiben(u"Allgemein", u"LastStart", StartzeitText(static_cast<long long>(std::time(nullptr))), u"");
+  int r = Ini::Schreiben(u"Allgemein", u"LastStart", StartzeitText(static_cast<long long>(std::time(nullptr))), u"");
+  // Nothing depends on it; the user learns of an unwritable data folder when saving.
+  if (r != 0)
+    gui::Diagnostic("settings file not written: " + fs::NativePath(IniDatei) + ": " +
+                    text::ToUtf8(fs::ErrorText(fs::LastError())));
+  return r;
+}
+
+namespace {
+
+bool EndetAuf(const u16& name, std::initializer_list<const char16_t*> endungen) {
+  for (const char16_t* e : endungen) {
+    const u16 endung(e);
+    if (name.size() > endung.size() && text::EqualsIgnoreAsciiCase(name.substr(name.size() - endung.size()), endung))
+      return true;
+  }
+  return false;
+}
+
+// The names the first-run copy gives the templates (the lines of "Setup.Lst").
+std::vector<u16> VorlagenNamen() {
+  std::vector<u16> namen;
+  if (auto list = fs::Stream::Open(SonstPfad + u"Setup.Lst"))
+    while (!list->Eof()) namen.push_back(text::FromLatin1(list->ReadLine()));
+  return namen;
+}
+
+}  // namespace
+
+int EntferneVerwaisteTempDateien() {
+  // Only the temporary files of the files the program itself writes there.
+  const std::vector<u16> vorlagen = VorlagenNamen();
+  auto eigeneDatei = [&](const u16& name) {
+    if (name == u"Fragen 0.dat" || name == u"Parlavinto.Ini") return true;
+    return std::any_of(vorlagen.begin(), vorlagen.end(), [&](const u16& v) { return text::EqualsIgnoreAsciiCase(v, name); });
+  };
+  auto eigenesMedium = [](const u16& name) {
+    return EndetAuf(name, {u".png", u".jpg", u".jpeg", u".bmp", u".gif", u".ogg", u".wav"});
+  };
+  auto eigeneListe = [](const u16& name) { return EndetAuf(name, {u".lst"}); };
+  int n = fs::RemoveStaleTempFiles(DatenPfad, eigeneDatei);
+  n += fs::RemoveStaleTempFiles(DatenPfad + u"Daten/", eigenesMedium);
+  n += fs::RemoveStaleTempFiles(SpieleOrdner(), eigeneListe);
+  return n;
 }
 
 int LadeSchriften() {
@@ -169,7 +220,7 @@ int ProgrammStart(int argc, char** argv) {
   fs::RegisterEmbeddedArchive();
   // 2. platform layers
   gui::Init(argc, argv);
-  SetRelocalizeHandler(gui::RelocalizeAll);
+  VerbindeLokalisierung();
   audio::Init();
   // 3. fixed-size tables
   for (auto& s : Spieler) s = std::make_shared<SpielerTyp>();
@@ -181,6 +232,7 @@ int ProgrammStart(int argc, char** argv) {
   Zufallsgenerator.seed(static_cast<unsigned>(gui::Millisecs()));
   // 6., 7. paths and the first-run copy
   SetzePfade();
+  EntferneVerwaisteTempDateien();
   KopiereBenutzerDateien();
   // 8. interface texts
   SetLocalizationMode(3);
@@ -210,6 +262,13 @@ int ProgrammStart(int argc, char** argv) {
     HauptFenster->SetShape(20, 120, w, h);
   }
   PasseLayoutAn();
+  // Menu bar, toolbar and status line need room too: the whole window stays
+  // on the screen (a screen too small even for the least client area keeps
+  // the window's top in view).
+  if (HauptFenster) {
+    HauptFenster->KeepOnScreen(450, 450);
+    PasseLayoutAn();
+  }
   // 20. the event loop
   return EreignisSchleife();
 }

@@ -47,10 +47,16 @@ int Zufall(int lo, int hi);
 
 // The process entry: start-up in its fixed order, then the event loop.
 int ProgrammStart(int argc, char** argv);
+// Hands the interface-text localization to the gadget layer.
+int VerbindeLokalisierung();
 int SetzePfade();
 int KopiereBenutzerDateien();
 // Writes the start time into the settings file ("Allgemein", "LastStart").
 int StempleStartzeit();
+// Removes what interrupted saves left in the data folder, its "Daten" folder
+// and the list folder: the temporary files of the files the program writes
+// there (".Fragen 0.dat.XXXXXX" and the like). Returns how many.
+int EntferneVerwaisteTempDateien();
 u16 StartzeitText(long long unixSeconds);  // "05 Mar 2010 14:07:33", local time
 int LadeSchriften();
 int LadeBilder();

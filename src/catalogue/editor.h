@@ -15,6 +15,12 @@ inline QuizPtr EditorFrage;
 // its preview, else empty; copying the form back stores it in the record.
 inline u16 EditorMusical;
 
+// Whether the form has shown a question since start-up (a number was loaded).
+inline bool EditorGeladen = false;
+
+// Fills the topic list of the form with the shipped topics and an empty
+// entry, keeping the topic the form showed (none before a question was loaded).
+int EditorBereicheFuellen();
 // Lets the user choose a file for the record shown in the form: kind 1 the
 // question picture, 2 the solution picture, 3 the sound. Cancelling removes it.
 int WaehleMedienDatei(gui::Gadget* control, int kind);

@@ -169,22 +169,31 @@ int MaleKeineFrage() {
   if (!ziel) return 0;
   draw::Surface& s = *ziel;
   // Centred in the stage left of the ranking panel, on a strip as the
-  // announcement texts are.
+  // announcement texts are; the hint in two lines.
+  const size_t teil = KEINE_FRAGE_HINWEIS.find(u" oder ");
+  const u16 zeile1 = teil == u16::npos ? KEINE_FRAGE_HINWEIS : KEINE_FRAGE_HINWEIS.substr(0, teil);
+  const u16 zeile2 = teil == u16::npos ? u16() : KEINE_FRAGE_HINWEIS.substr(teil + 1);
   const int b1 = ComicFont36 ? ComicFont36->TextWidth(KEINE_FRAGE_TEXT) : 0;
-  const int b2 = ComicFont20 ? ComicFont20->TextWidth(KEINE_FRAGE_HINWEIS) : 0;
-  const float streifen = static_cast<float>(std::max({b1, b2, 300})) * Skala * 1.1f;
+  const int b2 = ComicFont20 ? std::max(ComicFont20->TextWidth(zeile1), ComicFont20->TextWidth(zeile2)) : 0;
+  // In a narrow window the whole message shrinks so that it ends before the
+  // ranking panel (from x 680) and stays inside the canvas.
+  const float breit = static_cast<float>(std::max({b1, b2, 300})) * 1.1f;
+  const float platz = 2.0f * (670 - 412) * SkalaX;
+  const float sk = std::min(Skala, platz / breit);
+  const float streifen = breit * sk;
   s.SetBlend(draw::Blend::Alpha);
   s.SetAlpha(0.75f);
   s.SetColor(255, 255, 255);
-  s.SetScale(streifen / 384.0f, 1.25f * Skala);
-  Bild(s, LoecherigBild, 412 * SkalaX - streifen / 2, 330 * SkalaY - 50 * Skala);
+  s.SetScale(streifen / 384.0f, 1.5f * sk);
+  Bild(s, LoecherigBild, 412 * SkalaX - streifen / 2, 330 * SkalaY - 50 * sk);
   s.SetAlpha(1.0f);
-  s.SetScale(Skala, Skala);
+  s.SetScale(sk, sk);
   s.SetColor(121, 0, 0);
   s.SetFont(ComicFont36);
   TextMittig(KEINE_FRAGE_TEXT, T(412 * SkalaX), T(330 * SkalaY));
   s.SetFont(ComicFont20);
-  TextMittig(KEINE_FRAGE_HINWEIS, T(412 * SkalaX), T(330 * SkalaY + 45 * Skala));
+  TextMittig(zeile1, T(412 * SkalaX), T(330 * SkalaY + 45 * sk));
+  TextMittig(zeile2, T(412 * SkalaX), T(330 * SkalaY + 72 * sk));
   return 0;
 }
 

@@ -14,13 +14,21 @@ audio::ChannelPtr Cue(int slot) {
   return k ? k : audio::SilentChannel();
 }
 
+// A slot's previous channel falls silent before a new one takes its place:
+// replaying a clip restarts it instead of adding a second copy that no answer
+// could silence any more.
+void NeuerKanal(int slot) {
+  if (Kanal[slot]) Kanal[slot]->SetVolume(0.0f);
+  Kanal[slot] = Cue(slot);
+}
+
 }  // namespace
 
 int SpielTon(int slot, float lautstaerke, const u16& datei) {
   if (slot < 0 || slot >= static_cast<int>(Ton.size())) return 0;
   if (!datei.empty()) {
     Ton[0] = audio::LoadSound(MedienPfad(TonPfad + MedienKlangName(datei)));
-    Kanal[slot] = Cue(slot);
+    NeuerKanal(slot);
     AudioGeladen = 1;
   } else if (slot == 0) {
     return 0;
@@ -28,7 +36,7 @@ int SpielTon(int slot, float lautstaerke, const u16& datei) {
     slot = 0;
   }
   TonLautstaerke[slot] = lautstaerke;
-  Kanal[slot] = Cue(slot);
+  NeuerKanal(slot);
   Kanal[slot]->SetVolume(lautstaerke);
   Kanal[slot]->Resume();
   KanalAktiv[slot] = 1;

@@ -2,6 +2,9 @@
 #include "app/startup.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "app/eventloop.h"
 #include "ini/ini.h"
@@ -102,6 +105,48 @@ TEST(Startup, ListLinesLeavingTheTemplateFolderCopyNothing) {
   EXPECT_FALSE(box.Exists("Brelquisto/secret.txt"));
   EXPECT_FALSE(box.Exists(data + "secret.txt"));
   EXPECT_FALSE(box.Exists(data + "missing.txt"));
+  SetzePfade();
+}
+
+TEST(Startup, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {
+  Sandbox box;
+  testing_support::UseDataFolderIn(box);
+  const std::string d = "Brelquisto/Parlavinto/";
+  struct Fall {
+    std::string name;
+    bool weg;
+  } const faelle[] = {
+      {d + ".Fragen 0.dat.Ab3xYz", true},
+      {d + ".Parlavinto.Ini.000000", true},
+      {d + ".info.html.q1W2e3", true},           // a template of the first-run copy
+      {d + "Daten/.Mein Bild.PNG.abcdef", true},  // a picture the editor copied
+      {d + "Daten/Spiele/.Klasse 5.lst.ZZZZZZ", true},
+      {d + ".notes.abcdef", false},              // not a file the program writes
+      {d + ".Fragen 0.dat.abcde", false},        // five characters
+      {d + ".Fragen 0.dat.abc-ef", false},
+      {d + "Fragen 0.dat.abcdef", false},        // no leading dot
+      {d + ".Fragen 0.dat", false},
+      {d + "Daten/.text.txt.abcdef", false},
+      {d + "Daten/Spiele/.Fragen 0.dat.abcdef", false},  // ours, but not in this folder
+      {d + "Daten/Spiele/.a.lst.abcdef/x", false},        // a folder of that name
+  };
+  for (const auto& f : faelle) box.Write(f.name, "x");
+  // a save running right now (another instance) holds its file
+  box.Write(d + ".Fragen 0.dat.LOCKED", "x");
+  int fd = open((box.Dir() + "/" + d + ".Fragen 0.dat.LOCKED").c_str(), O_RDONLY);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(0, flock(fd, LOCK_EX));
+  // a link never leads the clean-up elsewhere
+  box.Write("elsewhere.dat", "keep");
+  symlink((box.Dir() + "/elsewhere.dat").c_str(), (box.Dir() + "/" + d + ".Fragen 0.dat.linked").c_str());
+
+  EXPECT_EQ(5, EntferneVerwaisteTempDateien());
+  for (const auto& f : faelle) EXPECT_EQ(!f.weg, box.Exists(f.name)) << f.name;
+  EXPECT_TRUE(box.Exists(d + ".Fragen 0.dat.LOCKED"));
+  EXPECT_EQ("keep", box.Read("elsewhere.dat"));
+  close(fd);
+  EXPECT_EQ(1, EntferneVerwaisteTempDateien());
+  EXPECT_FALSE(box.Exists(d + ".Fragen 0.dat.LOCKED"));
   SetzePfade();
 }
 

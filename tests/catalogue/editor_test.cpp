@@ -11,6 +11,7 @@
 #include "app/eventloop.h"
 #include "app/startup.h"
 #include "catalogue/editor.h"
+#include "catalogue/lists.h"
 #include "catalogue/questions.h"
 #include "game/gameflow.h"
 #include "game/players.h"
@@ -20,6 +21,7 @@
 #include "platform/gui/gadgets.h"
 #include "platform/gui/gui.h"
 #include "platform/text.h"
+#include "support/built_window.h"
 #include "support/sandbox.h"
 #include "ui/mainwindow.h"
 
@@ -83,15 +85,14 @@ class EditorTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (box) return;
-    box = new testing_support::Sandbox;
-    gui::Init(0, nullptr);
+    static testing_support::Sandbox eigene;  // removed when the process ends
+    box = &eigene;
+    testing_support::BuiltWindow();
     testing_support::UseDataFolderIn(*box);
-    for (auto& s : Spieler) s = std::make_shared<SpielerTyp>();
     Themen = {};
     Themen[0] = u"Oper";
     Themen[1] = u"Jazz";
     ThemenAnzahl = 2;
-    Mdi::FormLoad();
   }
 
   void SetUp() override {
@@ -103,6 +104,7 @@ class EditorTest : public ::testing::Test {
     VergissDateiCache();
     for (auto& q : AlleFragen) q = QuizType::Create();
     EditorFrage = QuizType::Create();
+    EditorGeladen = false;
     EditorMusical.clear();
     Skala = 1.0f;
     antworten.clear();
@@ -457,11 +459,16 @@ TEST_F(EditorTest, TopicSelection) {
     EXPECT_EQ(c.index, WaehleEintrag(BereichAuswahl, c.text)) << text::ToUtf8(c.text);
     EXPECT_EQ(c.danach, BereichAuswahl->SelectedItem());
   }
-  // a topic not in the list is saved as the previous selection
+  // a topic not in the list selects nothing and stays the question's topic
   Frage(60, u"Thema")->Bereich = u"Rock";
   Lade(60);
+  EXPECT_EQ(-1, BereichAuswahl->SelectedItem());
   Mdi::EditFensterSoEintragen(999);
-  EXPECT_EQ(u"Oper", AlleFragen[60]->Bereich);
+  EXPECT_EQ(u"Rock", AlleFragen[60]->Bereich);
+  // the empty entry removes it
+  BereichAuswahl->SelectItem(2);
+  Mdi::EditFensterSoEintragen(999);
+  EXPECT_EQ(u"", AlleFragen[60]->Bereich);
 
   BereichAuswahl->ClearItems();
   EXPECT_EQ(-1, WaehleEintrag(BereichAuswahl, u""));
@@ -493,6 +500,98 @@ TEST_F(EditorTest, TestGamePlaysSlot999WithTheFormsContent) {
   EXPECT_EQ(3, Modus);
   EXPECT_EQ(u"Ungespeichert", FrageFeld->Text());
   EXPECT_EQ(42, Slider[Mdi::SLID_FRAGENR]->Value());
+}
+
+TEST_F(EditorTest, AFailedSaveIsReportedAndNothingActsAsIfItWereStored) {
+  std::vector<u16> gemeldet;
+  gui::SetWarnHandler([&](const u16& t) { gemeldet.push_back(t); });
+  for (int n = 1; n <= 3; ++n) Frage(n, u"Frage " + text::Num(n));
+  const u16 daten = DatenPfad;
+  // a file where the data folder should be: no one can write there, root neither
+  box->Write("kein-ordner", "x");
+  DatenPfad = box->Path("kein-ordner/");
+
+  Lade(4);
+  FrageFeld->SetText(u"Neu");
+  Mdi::EditorFensterSoSaven(4);
+  ASSERT_EQ(1u, gemeldet.size());
+  EXPECT_EQ(u"Die Frage 4 konnte nicht gespeichert werden.\n\nDatei: " + box->Path("kein-ordner/Fragen 0.dat") +
+                u"\nGrund: der Ordner fehlt",
+            gemeldet[0]);
+  EXPECT_EQ(u"", AlleFragen[4]->Frage);
+  EXPECT_EQ(0, QuizExistiert(4));
+  EXPECT_EQ(4, FreieNummer());
+  EXPECT_EQ(0, QuizSpielbar(4));
+  FragenListeDatei.clear();
+  LadeFrageListe(u"");
+  EXPECT_EQ(3, ErlaubteFragen);
+  EXPECT_EQ(u"Neu", FrageFeld->Text());  // the form keeps what was typed
+
+  // an existing question keeps what the file holds
+  Lade(2);
+  FrageFeld->SetText(u"Geändert");
+  antworten = {1};
+  Mdi::EditorFensterSoSaven(2);
+  ASSERT_EQ(2u, gemeldet.size());
+  EXPECT_EQ(u"Frage 2", AlleFragen[2]->Frage);
+
+  // once the folder is there again the same form saves
+  DatenPfad = daten;
+  antworten = {1};
+  Mdi::EditorFensterSoSaven(2);
+  EXPECT_EQ(2u, gemeldet.size());
+  EXPECT_EQ(u"Geändert", AlleFragen[2]->Frage);
+  EXPECT_EQ(u"Geändert", Gespeichert(2, u"Frage"));
+  gui::SetWarnHandler(nullptr);
+}
+
+TEST_F(EditorTest, TheTopicShownIsNeverChangedByOpeningTheEditor) {
+  Modus = 0;
+  Vormode = 0;
+  BereichAuswahl->ClearItems();  // as at start-up
+  Mdi::StartAls(3);
+  ASSERT_EQ(3, Modus);
+  EXPECT_EQ(3, BereichAuswahl->ItemCount());
+  EXPECT_EQ(-1, BereichAuswahl->SelectedItem()) << "nothing before a question is loaded";
+
+  Frage(12, u"Jazz?")->Bereich = u"Jazz";
+  Lade(12);
+  struct Schritt {
+    const char* name;
+    int waehle;  // entry the user picks before leaving, -1 none
+    u16 danach;
+  } const schritte[] = {{"loaded topic", -1, u"Jazz"}, {"the user's pick", 0, u"Oper"}, {"empty entry", 2, u""}};
+  for (const auto& s : schritte) {
+    SCOPED_TRACE(s.name);
+    if (s.waehle >= 0) BereichAuswahl->SelectItem(s.waehle);
+    Mdi::StartAls(0);
+    Mdi::StartAls(3);
+    ASSERT_EQ(3, Modus);
+    ASSERT_GE(BereichAuswahl->SelectedItem(), 0);
+    EXPECT_EQ(s.danach, BereichAuswahl->ItemText(BereichAuswahl->SelectedItem()));
+  }
+  // a topic the list does not offer survives a save untouched
+  Frage(13, u"Rock?")->Bereich = u"Rock";
+  Lade(13);
+  Mdi::StartAls(0);
+  Mdi::StartAls(3);
+  EXPECT_EQ(-1, BereichAuswahl->SelectedItem());
+  antworten = {1};
+  Mdi::EditorFensterSoSaven(13);
+  EXPECT_EQ(u"Rock", Gespeichert(13, u"Bereich"));
+}
+
+TEST_F(EditorTest, LookingAtEmptyNumbersCreatesNoQuestion) {
+  Frage(1, u"Eins");
+  FragenListeDatei.clear();
+  LadeFrageListe(u"");
+  const int vorher = ErlaubteFragen;
+  for (int n : {7, 8, 9}) Lade(n);
+  EXPECT_EQ(1, AlleFragen[8]->Loesung);
+  LadeFrageListe(u"");
+  EXPECT_EQ(vorher, ErlaubteFragen);
+  EXPECT_EQ(0, QuizSpielbar(8));
+  EXPECT_EQ(2, FreieNummer());
 }
 
 }  // namespace

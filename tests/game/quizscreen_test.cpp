@@ -19,6 +19,8 @@ struct Umbruch {
 };
 
 class WordWrap : public ::testing::TestWithParam<Umbruch> {};
+// Cases print as their names, not as bytes.
+void PrintTo(const Umbruch& u, std::ostream* os) { *os << u.name; }
 
 TEST_P(WordWrap, Lines) {
   const Umbruch& u = GetParam();

@@ -147,4 +147,25 @@ class Surface {
 void SetTarget(Surface* s);
 Surface* Target();
 
+// Keeps the drawing target and a surface's scale and colour for the time of
+// a scope: they are restored when it ends, however it ends.
+class SavedState {
+ public:
+  explicit SavedState(Surface& s)
+      : s_(s), target_(Target()), sx_(s.ScaleX()), sy_(s.ScaleY()), r_(s.ColorR()), g_(s.ColorG()), b_(s.ColorB()) {}
+  ~SavedState() {
+    s_.SetScale(sx_, sy_);
+    s_.SetColor(r_, g_, b_);
+    SetTarget(target_);
+  }
+  SavedState(const SavedState&) = delete;
+  SavedState& operator=(const SavedState&) = delete;
+
+ private:
+  Surface& s_;
+  Surface* target_;
+  float sx_, sy_;
+  int r_, g_, b_;
+};
+
 }  // namespace draw

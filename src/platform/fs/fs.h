@@ -10,6 +10,7 @@
 // the path, and a new one is created with the letter case asked for.
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,9 +37,24 @@ bool CanRead(const u16& path);  // the path opens for reading
 // damaged archive entry). Files larger than maxBytes are refused.
 std::optional<std::string> ReadAll(const u16& path, size_t maxBytes = size_t(1) << 30);
 
-// Writes a whole file safely: a temporary file in the same folder, flushed,
-// then renamed over the target. The old file stays untouched on any failure.
+// Writes a whole file safely: a temporary file "." + name + ".XXXXXX" in the
+// same folder, written, synced, then renamed over the target, and the folder
+// synced. The old file stays untouched on any failure. A symbolic link stays
+// a link: the file it points to is replaced. An existing file that may not
+// be written is refused, as a plain write would be.
 bool WriteAllAtomic(const u16& path, const std::string& bytes);
+
+// The system error (errno value) of the last failed ReadAll or
+// WriteAllAtomic on this thread; 0 when none.
+int LastError();
+// A short German description of an error of LastError() for messages to the user.
+u16 ErrorText(int error);
+
+// Removes the temporary files of interrupted WriteAllAtomic calls in folder:
+// regular files named "." + name + "." + six letters or digits for which
+// ours(name) holds, unless a running save still holds them. Returns how many
+// were removed.
+int RemoveStaleTempFiles(const u16& folder, const std::function<bool(const u16& name)>& ours);
 
 bool CreateFolders(const u16& path);               // with every missing parent
 bool CopyFile(const u16& from, const u16& to, bool replace);  // from may be an archive entry

@@ -5,10 +5,12 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 
 #include <csignal>
@@ -39,6 +41,7 @@ std::vector<Hook> g_hooks;
 int g_nextHook = 1;
 u16 g_title;
 std::function<int(const u16&)> g_confirm;
+std::function<void(const u16&)> g_warn;
 std::function<bool(const u16&)> g_open;
 QApplication* g_app = nullptr;
 int g_signalPipe[2] = {-1, -1};
@@ -123,6 +126,11 @@ void Init(int argc, char** argv) {
     g_app = new QApplication(s_argc, s_argv);
   }
   g_app->setQuitOnLastWindowClosed(false);
+  // The toolkit's own texts (dialog buttons, file dialogs, context menus) in
+  // German like the rest of the interface, from the system's Qt translations.
+  auto* german = new QTranslator(g_app);
+  if (german->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(german);
   InstallSignalHandlers();
 }
 
@@ -214,6 +222,19 @@ int Confirm(const u16& textValue) {
 
 void SetConfirmHandler(std::function<int(const u16&)> handler) { g_confirm = std::move(handler); }
 
+void Warn(const u16& textValue) {
+  if (g_warn) return g_warn(textValue);
+  if (!g_app) {
+    Diagnostic(text::ToUtf8(textValue));
+    return;
+  }
+  QMessageBox box(QMessageBox::Warning, Q(g_title), Q(textValue), QMessageBox::Ok);
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  box.exec();
+}
+
+void SetWarnHandler(std::function<void(const u16&)> handler) { g_warn = std::move(handler); }
+
 bool OpenDocument(const u16& target) {
   if (g_open) return g_open(target);
   QString t = Q(target);
@@ -241,11 +262,6 @@ void ExitProcess(int code) {
   std::fflush(stdout);
   std::fflush(stderr);
   std::_Exit(code);
-}
-
-void Diagnostic(const std::string& line) {
-  std::fputs(line.c_str(), stdout);
-  std::fputc('\n', stdout);
 }
 
 }  // namespace gui
