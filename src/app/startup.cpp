@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <ctime>
 #include <initializer_list>
+#include <future>
+#include <iterator>
+#include <system_error>
+#include <vector>
 
 #include "app/eventloop.h"
 #include "app/localize.h"
@@ -152,17 +156,50 @@ int LadeSchriften() {
   return 0;
 }
 
+namespace {
+
+// The two pixmaps that dress the first window are decoded on a helper thread
+// while the sounds are read and the window is built; WarteAufFensterBilder
+// hands them over before the window needs them.
+struct FensterBilder {
+  draw::PixmapPtr leer, namensbox;
+};
+std::future<FensterBilder> g_fensterBilder;
+
+}  // namespace
+
+int WarteAufFensterBilder() {
+  if (!g_fensterBilder.valid()) return 0;
+  FensterBilder b = g_fensterBilder.get();
+  LeerHintergrundPixmap = b.leer;
+  NamensboxPixmap = b.namensbox;
+  return 0;
+}
+
 int LadeBilder() {
-  HintergrundBild = draw::Image::Load(BilderPfad + u"Hintergrund.png");
-  LeerHintergrundBild = draw::Image::Load(BilderPfad + u"HinterLeer2.png");
-  LeerHintergrundPixmap = draw::Pixmap::Load(BilderPfad + u"HinterLeer2.png");
-  for (int n = 1; n <= 5; ++n) PfeilBild[n - 1] = draw::Image::Load(BilderPfad + u"Pfeil " + text::Num(n) + u".png");
-  for (int n = 0; n <= 9; ++n) ZaehlerBild[n] = draw::Image::Load(BilderPfad + u"Counter" + text::Num(n) + u".png");
-  for (int n = 0; n <= 9; ++n) ZifferBild[n] = draw::Image::Load(BilderPfad + u"Counter " + text::Num(n) + u".png");
-  NamensboxPixmap = draw::Pixmap::Load(BilderPfad + u"Namensbox2.png");
-  HighScoreBild = draw::Image::Load(BilderPfad + u"HighScore.png");
-  LoecherigBild = draw::Image::Load(BilderPfad + u"loecherig.png");
-  BlackRahmenBild = draw::Image::Load(BilderPfad + u"BlackRahmen.png");
+  WarteAufFensterBilder();
+  // The game's pictures are read now and decoded when a game needs them
+  // (SpielAssetsBereithalten).
+  auto bild = [](const u16& name) { return draw::Image::LoadDeferred(BilderPfad + name); };
+  HintergrundBild = bild(u"Hintergrund.png");
+  LeerHintergrundBild = bild(u"HinterLeer2.png");
+  for (int n = 1; n <= 5; ++n) PfeilBild[n - 1] = bild(u"Pfeil " + text::Num(n) + u".png");
+  for (int n = 0; n <= 9; ++n) ZaehlerBild[n] = bild(u"Counter" + text::Num(n) + u".png");
+  for (int n = 0; n <= 9; ++n) ZifferBild[n] = bild(u"Counter " + text::Num(n) + u".png");
+  HighScoreBild = bild(u"HighScore.png");
+  LoecherigBild = bild(u"loecherig.png");
+  BlackRahmenBild = bild(u"BlackRahmen.png");
+  LeerHintergrundPixmap = nullptr;
+  NamensboxPixmap = nullptr;
+  const u16 leer = BilderPfad + u"HinterLeer2.png", namensbox = BilderPfad + u"Namensbox2.png";
+  try {
+    g_fensterBilder = std::async(std::launch::async, [leer, namensbox] {
+      return FensterBilder{draw::Pixmap::Load(leer), draw::Pixmap::Load(namensbox)};
+    });
+  } catch (const std::system_error&) {  // no thread to be had: decode here
+    LeerHintergrundPixmap = draw::Pixmap::Load(leer);
+    NamensboxPixmap = draw::Pixmap::Load(namensbox);
+  }
   return 0;
 }
 
@@ -171,6 +208,60 @@ int LadeToene() {
   for (int n = 1; n <= 6; ++n) Ton[20 + n] = audio::LoadSound(TonPfad + u"Nein " + text::Num(n) + u".ogg");
   Ton[31] = audio::LoadSound(TonPfad + u"slot.ogg");
   Ton[32] = audio::LoadSound(TonPfad + u"sound.ogg");
+  return 0;
+}
+
+namespace {
+
+// The pictures of a game's first frames: the empty background and the
+// announcement with its counter. They are kept decoded in every mode, so
+// that a game starts without waiting for them.
+std::vector<draw::ImagePtr> AnsageBilder() {
+  std::vector<draw::ImagePtr> v = {HighScoreBild, LeerHintergrundBild, LoecherigBild, BlackRahmenBild};
+  v.insert(v.end(), ZaehlerBild.begin(), ZaehlerBild.end());
+  v.insert(v.end(), ZifferBild.begin(), ZifferBild.end());
+  return v;
+}
+
+// The pictures of the question screen, decoded while a game mode is shown.
+std::vector<draw::ImagePtr> FrageBilder() {
+  std::vector<draw::ImagePtr> v = {HintergrundBild};
+  v.insert(v.end(), PfeilBild.begin(), PfeilBild.end());
+  return v;
+}
+
+// The announcement's two sounds stay decoded from the start on, so the first
+// turn's counter sound starts at once; a jingle is decoded when it is first
+// played (a few milliseconds for a second and a half of sound) and stays
+// decoded until the game is left.
+constexpr int kAnsageToene[] = {31, 32};
+constexpr int kJingles[] = {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26};
+
+}  // namespace
+
+int SpielAssetsBereithalten(int modus) {
+  const bool spiel = modus == 1 || modus == 4;
+  for (const auto& b : AnsageBilder()) {
+    if (!b) continue;
+    // Outside a game only the full-size pixels are kept (the canvas size
+    // may change before the next game); a test game shows no fade.
+    if (!spiel) b->DropScaledCopies();
+    const bool gebraucht = b != LeerHintergrundBild || !spiel || Abblenden >= 0.05f;
+    if (gebraucht)
+      b->Prefetch();
+    else
+      b->DropCaches();
+  }
+  for (const auto& b : FrageBilder()) {
+    if (!b) continue;
+    if (spiel)
+      b->Prefetch();
+    else
+      b->DropCaches();
+  }
+  for (int slot : kAnsageToene) audio::Prefetch(Ton[slot]);
+  if (!spiel)
+    for (int slot : kJingles) audio::DropDecoded(Ton[slot]);
   return 0;
 }
 
@@ -216,6 +307,7 @@ int ZeigeHandbuch() {
 }
 
 int ProgrammStart(int argc, char** argv) {
+ 
   // 1. the embedded archive
   fs::RegisterEmbeddedArchive();
   // 2. platform layers

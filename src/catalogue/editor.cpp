@@ -7,13 +7,20 @@
 
 #include "app/eventloop.h"
 #include "app/startup.h"
+#include "game/quizscreen.h"
 #include "platform/fs/fs.h"
+#include "platform/gui/gui.h"
 #include "platform/text.h"
 #include "ui/mainwindow.h"
 
 namespace {
 
 constexpr int kAntworten = 5;
+// Largest picture file read when one is chosen (far more than 4096 x 4096
+// pixels need in any of the formats).
+constexpr size_t kBildDateiHoechstens = size_t(128) << 20;
+// Widest preview of a music-symbol line, in pixels.
+constexpr int kVorschauBreiteHoechstens = 2048;
 
 gui::Gadget* AntwortKnopf(int i) { return Button[Mdi::BUT_SEL_ANT + i]; }
 gui::Gadget* AntwortFeld(int i) { return TextFeld[Mdi::TEXT_A_1 + i]; }
@@ -52,6 +59,21 @@ QuizPtr SlotRecord(int slot) {
 bool Inhalt(uint32_t pixel) { return pixel != 0xFFFFFFFFu && pixel != 0u; }
 
 }  // namespace
+
+u16 BildAblehnung(const u16& pfad) {
+  const u16 name = fs::FileName(pfad);
+  auto bytes = fs::ReadAll(pfad, kBildDateiHoechstens);
+  const draw::PictureHeader kopf = bytes ? draw::ReadPictureHeader(*bytes) : draw::PictureHeader{};
+  if (kopf.kind != draw::PictureHeader::None && kopf.width && kopf.height &&
+      !draw::PictureSizeAcceptable(kopf.width, kopf.height))
+    return u"Das Bild \u201E" + name + u"\u201C ist zu groß (" + text::Num(static_cast<int>(std::min<uint64_t>(kopf.width, 999999))) +
+           u" × " + text::Num(static_cast<int>(std::min<uint64_t>(kopf.height, 999999))) +
+           u" Bildpunkte) und wird nicht übernommen. Erlaubt sind höchstens " + text::Num(draw::kMaxPictureSide) + u" × " +
+           text::Num(draw::kMaxPictureSide) + u" Bildpunkte.";
+  if (!bytes || kopf.kind == draw::PictureHeader::None || !draw::Pixmap::Decode(*bytes))
+    return u"Die Datei \u201E" + name + u"\u201C ist kein lesbares Bild (PNG, JPEG oder BMP) und wird nicht übernommen.";
+  return u16();
+}
 
 draw::PixmapPtr FuerPanelEingepasst(const draw::PixmapPtr& picture, gui::Gadget* panel) {
   if (!picture || picture->width <= 0 || picture->height <= 0 ||
@@ -209,12 +231,23 @@ int WaehleMedienDatei(gui::Gadget* control, int kind) {
     return 0;
   }
 
+  // A picture the game could not show is not taken: the user is told why,
+  // and the question keeps the picture it had.
+  if (bild) {
+    const u16 grund = BildAblehnung(gewaehlt);
+    if (!grund.empty()) {
+      gui::Warn(grund);
+      return 0;
+    }
+  }
+
   const u16 ziel = DatenOrdner() + name;
   if (fs::FileType(ziel) == fs::Type::None) {
     fs::CreateFolders(DatenOrdner());
     fs::CopyFile(gewaehlt, ziel, false);
   }
   feld = name;
+  VergissFragenBilder();  // the quiz screen looks for this name afresh
   if (bild) ZeigeBild(control, name);
   else if (control) control->SetText(name);
   return 0;
@@ -257,15 +290,19 @@ draw::PixmapPtr MalMusical(const u16& musical) {
   constexpr int kHoehe = 411;
   auto leer = [] { return std::make_shared<draw::Pixmap>(1, 1, 0xFFFFFFFFu); };
 
+  // The symbols of the line, cut after the last one that still starts inside
+  // the preview's bounded width: the panel shows the preview shrunk to its
+  // size, so a longer row would only cost memory and show nothing more.
   std::vector<draw::ImagePtr> symbole;
-  symbole.reserve(musical.size());
   int x = 0;
-  for (char16_t c : musical) {
-    auto img = draw::Image::Load(MusicalPfad + MusicalBildName(c));
+  const size_t n = std::min(musical.size(), kMusicalZeichenHoechstens);
+  for (size_t i = 0; i < n && x + 40 < kVorschauBreiteHoechstens; ++i) {
+    auto img = MusicalSymbolBild(musical[i]);
     if (!img) continue;  // a symbol without a picture is left out
     symbole.push_back(img);
     x = static_cast<int>(x + img->Width() * 0.5f);
   }
+  x = std::min(x, kVorschauBreiteHoechstens - 40);
 
   // Drawn off screen on the quiz canvas; while that is still too small (it
   // gets its size when first shown) on a surface of our own.

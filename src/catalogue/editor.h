@@ -29,6 +29,10 @@ draw::PixmapPtr MalMusical(const u16& musical);
 // Selects the entry of a drop-down list whose text equals text; its index or -1.
 int WaehleEintrag(gui::Gadget* list, const u16& text);
 
+// Why a chosen picture file is not taken (a German message for the user), or
+// "" when it is fine: too large to show (judged from its header, before
+// decoding) or no picture the game can read.
+u16 BildAblehnung(const u16& pfad);
 // The picture made ready for a panel that stretches what it shows: padded with
 // transparent borders to the panel's proportions, the picture centred.
 draw::PixmapPtr FuerPanelEingepasst(const draw::PixmapPtr& picture, gui::Gadget* panel);

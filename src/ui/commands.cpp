@@ -191,6 +191,7 @@ int Mdi::StartAls(int neu) {
   }
 
   if (FragenListeDatei.empty() && Menu[MENU_PLAY]) Menu[MENU_PLAY]->Disable();
+  SpielAssetsBereithalten(Modus);
   return 0;
 }
 

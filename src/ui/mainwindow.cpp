@@ -181,6 +181,7 @@ int Mdi::FormLoad() {
   Symbolleiste = gui::CreateToolbar(BilderPfad + u"NewToolbar.png", HauptFenster);
   Mdi::DisableAllTools();
 
+  WarteAufFensterBilder();
   // Scrolls when a small or scaled-up screen cuts the mode panel shown.
   gui::Gadget* wurzel =
       gui::CreatePanel(-2, 0, FensterBreite, FensterHoehe, HauptFenster, gui::PanelSunken | gui::PanelScroll);

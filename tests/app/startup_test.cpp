@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include "app/eventloop.h"
+#include "game/quizscreen.h"
+#include "game/sound.h"
 #include "ini/ini.h"
 #include "platform/fs/fs.h"
 #include "support/sandbox.h"
@@ -151,3 +153,69 @@ TEST(Startup, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {
 }
 
 }  // namespace
+
+// What a game needs first (empty background, announcement, counter and the
+// announcement's sounds) is decoded in every mode; the question screen's
+// pictures only while a game mode is shown, the jingles once played there.
+TEST(Startup, GameAssetsFollowTheMode) {
+  Sandbox box;
+  testing_support::UseDataFolderIn(box);
+  audio::UseCaptureDevice(48000);
+  LadeBilder();
+  LadeToene();
+  std::vector<draw::ImagePtr> ansage = {LeerHintergrundBild, HighScoreBild, LoecherigBild, BlackRahmenBild};
+  ansage.insert(ansage.end(), ZaehlerBild.begin(), ZaehlerBild.end());
+  ansage.insert(ansage.end(), ZifferBild.begin(), ZifferBild.end());
+  std::vector<draw::ImagePtr> frage = {HintergrundBild};
+  frage.insert(frage.end(), PfeilBild.begin(), PfeilBild.begin() + 5);
+  const int jingles[] = {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26};
+  auto voll = [](const draw::ImagePtr& b) { return size_t(b->Width()) * b->Height() * 4; };
+  auto warte = [] {
+    draw::WaitForPrefetch();
+    audio::WaitForDecoding();
+  };
+  for (const auto& b : ansage) ASSERT_TRUE(b);
+  for (const auto& b : frage) ASSERT_TRUE(b);
+  for (int t : jingles) ASSERT_TRUE(Ton[t]) << t;
+  for (const auto& b : ansage) EXPECT_EQ(0u, b->CachedBytes()) << "nothing is decoded while starting";
+  EXPECT_EQ(0u, audio::DecodedBytes(Ton[31]));
+  WarteAufFensterBilder();
+  ASSERT_TRUE(LeerHintergrundPixmap && NamensboxPixmap) << "the first window's pixmaps are ready";
+
+  auto pruefe = [&](int modus, float abblenden) {
+    SCOPED_TRACE(testing::Message() << "mode " << modus << ", fade " << abblenden);
+    Abblenden = abblenden;
+    SpielAssetsBereithalten(modus);
+    warte();
+    const bool spiel = modus == 1 || modus == 4;
+    for (const auto& b : ansage) {
+      const bool gebraucht = b != LeerHintergrundBild || !spiel || abblenden > 0;
+      EXPECT_EQ(gebraucht ? voll(b) : 0u, b->CachedBytes());
+    }
+    for (const auto& b : frage) EXPECT_EQ(spiel ? voll(b) : 0u, b->CachedBytes());
+    EXPECT_GT(audio::DecodedBytes(Ton[31]), 0u);
+    EXPECT_GT(audio::DecodedBytes(Ton[32]), 0u);
+    for (int t : jingles) EXPECT_EQ(0u, audio::DecodedBytes(Ton[t])) << "slot " << t << " waits for its playing";
+    if (spiel) {
+      audio::CueSound(Ton[13]);
+      EXPECT_GT(audio::DecodedBytes(Ton[13]), 0u);
+    }
+  };
+  pruefe(5, 0.0f);  // the player form at start
+  pruefe(1, 1.0f);  // a game: fades in
+  pruefe(0, 0.0f);
+  pruefe(3, 0.0f);
+  pruefe(4, 0.0f);  // a test game: no fade
+  pruefe(2, 0.0f);
+
+  // Scaled copies are made for one canvas size: leaving a game frees them.
+  SpielAssetsBereithalten(1);
+  warte();
+  draw::Surface s;
+  s.Resize(640, 480);
+  s.SetScale(0.7f, 0.7f);
+  s.DrawImage(*LoecherigBild, 0, 0);
+  EXPECT_GT(LoecherigBild->CachedBytes(), voll(LoecherigBild));
+  SpielAssetsBereithalten(5);
+  EXPECT_EQ(voll(LoecherigBild), LoecherigBild->CachedBytes());
+}

@@ -4,7 +4,10 @@
 // the topic selection.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,7 @@
 #include "platform/gui/gui.h"
 #include "platform/text.h"
 #include "support/built_window.h"
+#include "support/hostile.h"
 #include "support/sandbox.h"
 #include "ui/mainwindow.h"
 
@@ -592,6 +596,89 @@ TEST_F(EditorTest, LookingAtEmptyNumbersCreatesNoQuestion) {
   EXPECT_EQ(vorher, ErlaubteFragen);
   EXPECT_EQ(0, QuizSpielbar(8));
   EXPECT_EQ(2, FreieNummer());
+struct Ablehnung {
+  const char* name;
+  std::string datei;                                  // in the sandbox's "extern/"
+  std::function<void(const std::string&)> mache;     // writes it (native path)
+  const char16_t* meldung;                            // "" = taken
+};
+
+TEST_F(EditorTest, PicturesTheGameCannotShowAreRefusedWithAMessage) {
+  const Ablehnung faelle[] = {
+      {"Huge", "riesig.png",
+       [](const std::string& p) { box->Write(p, testing_support::SchwarzesPng(16384, 16384, false)); },
+       u"Das Bild \u201Eriesig.png\u201C ist zu groß (16384 × 16384 Bildpunkte) und wird nicht übernommen. "
+       u"Erlaubt sind höchstens 4096 × 4096 Bildpunkte."},
+      {"Wide", "breit.bmp", [](const std::string& p) { box->Write(p, testing_support::BmpKopf(5000, 3)); },
+       u"Das Bild \u201Ebreit.bmp\u201C ist zu groß (5000 × 3 Bildpunkte) und wird nicht übernommen. "
+       u"Erlaubt sind höchstens 4096 × 4096 Bildpunkte."},
+      {"JpegHeader", "foto.jpg", [](const std::string& p) { box->Write(p, testing_support::JpegKopf(8000, 6000)); },
+       u"Das Bild \u201Efoto.jpg\u201C ist zu groß (8000 × 6000 Bildpunkte) und wird nicht übernommen. "
+       u"Erlaubt sind höchstens 4096 × 4096 Bildpunkte."},
+      {"Truncated", "halb.png",
+       [](const std::string& p) {
+         auto s = testing_support::SchwarzesPng(2000, 2000, true);
+         box->Write(p, s.substr(0, s.size() / 2));
+       },
+       u"Die Datei \u201Ehalb.png\u201C ist kein lesbares Bild (PNG, JPEG oder BMP) und wird nicht übernommen."},
+      {"Text", "brief.png", [](const std::string& p) { box->Write(p, "Lieber Hans"); },
+       u"Die Datei \u201Ebrief.png\u201C ist kein lesbares Bild (PNG, JPEG oder BMP) und wird nicht übernommen."},
+      {"Fifo", "rohr.png",
+       [](const std::string& p) {
+         box->Write(p, "");
+         std::string n = box->Dir() + "/" + p;
+         ASSERT_EQ(0, unlink(n.c_str()));
+         ASSERT_EQ(0, mkfifo(n.c_str(), 0600));
+       },
+       u"Die Datei \u201Erohr.png\u201C ist kein lesbares Bild (PNG, JPEG oder BMP) und wird nicht übernommen."},
+      {"AtTheLimit", "grenze.png",
+       [](const std::string& p) { box->Write(p, testing_support::SchwarzesPng(4096, 16, false)); }, u""},
+  };
+  std::vector<u16> meldungen;
+  gui::SetWarnHandler([&](const u16& t) { meldungen.push_back(t); });
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.name);
+    meldungen.clear();
+    f.mache("extern/" + f.datei);
+    QuizPtr q = Frage(12, u"Bilder");
+    q->Bild = u"alt.png";
+    Png(kDaten + "Daten/alt.png", 4, 4, 0xFF0000FFu);
+    Lade(12);
+    const draw::PixmapPtr vorher = GezeigtesBild(Panel[Mdi::PAN_BILD_F]);
+    auswahl = {box->Path("extern/" + f.datei)};
+    WaehleMedienDatei(Panel[Mdi::PAN_BILD_F], 1);
+    const bool kopiert = box->Exists(kDaten + "daten/" + f.datei) || box->Exists(kDaten + "Daten/" + f.datei);
+    if (*f.meldung) {
+      ASSERT_EQ(1u, meldungen.size());
+      EXPECT_EQ(u16(f.meldung), meldungen[0]);
+      EXPECT_EQ(u"alt.png", q->Bild);  // the question keeps its picture
+      EXPECT_EQ(vorher, GezeigtesBild(Panel[Mdi::PAN_BILD_F]));
+      EXPECT_FALSE(kopiert);
+    } else {
+      EXPECT_TRUE(meldungen.empty());
+      EXPECT_EQ(u16(text::FromUtf8(f.datei)), q->Bild);
+      EXPECT_TRUE(kopiert);
+    }
+  }
+  gui::SetWarnHandler(nullptr);
+}
+
+TEST_F(EditorTest, AVeryLongMusicalLineGivesABoundedPreview) {
+  Png("musical/Musical65.png", 40, 60, 0xFF000000u);
+  for (size_t n : {size_t(2000), size_t(10000), size_t(100000)}) {
+    SCOPED_TRACE(n);
+    draw::PixmapPtr p = MalMusical(std::u16string(n, u'A'));
+    ASSERT_NE(nullptr, p);
+    EXPECT_LE(p->width, 2048 + 41);  // the widest row and its margins
+    EXPECT_GT(p->width, 1000);  // as much as the preview can hold
+    EXPECT_EQ(70, p->height);
+  }
+  // the record keeps the whole line
+  QuizPtr q = Frage(51, u"Lang");
+  q->Musical = std::u16string(10000, u'A');
+  Lade(51);
+  EXPECT_EQ(q->Musical, EditorMusical);
+  ASSERT_NE(nullptr, GezeigtesBild(Panel[Mdi::PAN_BILD_F]));
 }
 
 }  // namespace

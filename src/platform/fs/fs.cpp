@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <new>
 #include <mutex>
 #include <vector>
 
@@ -66,6 +67,7 @@ int ZError(voidpf, voidpf) { return 0; }
 enum class EntryState { Unknown, Good, Bad };
 
 struct Entry {
+  u16 name;  // as stored in the archive
   unz64_file_pos pos{};
   ZPOS64_T size = 0;
   EntryState state = EntryState::Unknown;
@@ -101,6 +103,7 @@ struct Archive {
       std::string n(name);
       if (n.empty() || n.back() == '/') continue;  // folder entries
       Entry e;
+      e.name = text::FromUtf8(n);
       if (unzGetFilePos64(zip, &e.pos) != UNZ_OK) continue;
       e.size = info.uncompressed_size;
       index.emplace(text::ToLowerAscii(text::FromUtf8(n)), e);  // the first of equal names wins
@@ -197,6 +200,25 @@ int Fail(int error) {
   return g_lastError;
 }
 
+// Opens a native path for reading only when it is a regular file (or a link
+// to one): a FIFO would block the reader until some writer comes, a device
+// such as /dev/zero never ends, a folder holds no data. The open itself does
+// not block (O_NONBLOCK), and the check is made on what was opened.
+int OpenRegular(const std::string& n) {
+  int fd = open(n.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return -1;
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    int err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    close(fd);
+    errno = err;
+    return -1;
+  }
+  int flags = fcntl(fd, F_GETFL);
+  if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  return fd;
+}
+
 bool LExists(const std::string& p) {
   struct stat st;
   return lstat(p.c_str(), &st) == 0;
@@ -221,6 +243,16 @@ bool RegisterEmbeddedArchive() {
 u16 EmbeddedRoot() { return u"ZIP::Incbin::DA2.ZIP//"; }
 
 bool IsArchivePath(const u16& path) { return path.rfind(u"ZIP::", 0) == 0; }
+
+std::vector<u16> ArchiveEntries(const u16& name) {
+  std::lock_guard<std::mutex> guard(g_archivesLock);
+  auto it = Archives().find(text::ToLowerAscii(name));
+  std::vector<u16> names;
+  if (it == Archives().end()) return names;
+  std::lock_guard<std::mutex> entries(it->second->lock);
+  for (const auto& [key, entry] : it->second->index) names.push_back(entry.name);
+  return names;
+}
 
 std::string NativePath(const u16& path) {
   if (IsArchivePath(path)) return text::ToUtf8(path);
@@ -282,9 +314,7 @@ bool CanRead(const u16& path) {
   if (SplitArchivePath(path, a, entry)) return a && a->Exists(entry);
   std::string n = NativePath(path);
   if (n.empty()) return false;
-  struct stat st;
-  if (stat(n.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
-  int fd = open(n.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = OpenRegular(n);
   if (fd < 0) return false;
   close(fd);
   return true;
@@ -299,12 +329,18 @@ std::optional<std::string> ReadAll(const u16& path, size_t maxBytes) {
   }
   std::string n = NativePath(path);
   if (n.empty()) return Fail(ENOENT), std::nullopt;
-  int fd = open(n.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = OpenRegular(n);
   if (fd < 0) return Fail(errno), std::nullopt;
   struct stat st;
-  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) { close(fd); return Fail(EISDIR), std::nullopt; }
+  if (fstat(fd, &st) != 0) { int err = errno; close(fd); return Fail(err), std::nullopt; }
+  if (static_cast<uint64_t>(st.st_size) > maxBytes) { close(fd); return Fail(EFBIG), std::nullopt; }
   std::string out;
-  if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+  try {
+    if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+  } catch (const std::bad_alloc&) {
+    close(fd);
+    return std::nullopt;
+  }
   char buf[65536];
   for (;;) {
     ssize_t r = read(fd, buf, sizeof buf);
@@ -316,7 +352,12 @@ std::optional<std::string> ReadAll(const u16& path, size_t maxBytes) {
     }
     if (r == 0) break;
     if (out.size() + static_cast<size_t>(r) > maxBytes) { close(fd); return Fail(EFBIG), std::nullopt; }
-    out.append(buf, static_cast<size_t>(r));
+    try {
+      out.append(buf, static_cast<size_t>(r));
+    } catch (const std::bad_alloc&) {
+      close(fd);
+      return Fail(ENOMEM), std::nullopt;
+    }
   }
   close(fd);
   return out;

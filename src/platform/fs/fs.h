@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace fs {
 
@@ -27,14 +28,18 @@ bool RegisterEmbeddedArchive();
 // Archive path prefix of the embedded archive: "ZIP::Incbin::DA2.ZIP//".
 u16 EmbeddedRoot();
 bool IsArchivePath(const u16& path);
+// Names of the file entries of a registered archive, as stored; empty when
+// no archive of that name is registered.
+std::vector<u16> ArchiveEntries(const u16& name);
 
 enum class Type { None = 0, File = 1, Folder = 2 };
 // What is at path; an archive entry that exists and is intact is a file.
 Type FileType(const u16& path);
-bool CanRead(const u16& path);  // the path opens for reading
+bool CanRead(const u16& path);  // the path is a regular file (or an entry) that opens for reading
 
 // Whole contents; nullopt when the file cannot be read (missing, folder,
-// damaged archive entry). Files larger than maxBytes are refused.
+// damaged archive entry). Only regular files are read: FIFOs, devices and
+// sockets are refused, as are files larger than maxBytes.
 std::optional<std::string> ReadAll(const u16& path, size_t maxBytes = size_t(1) << 30);
 
 // Writes a whole file safely: a temporary file "." + name + ".XXXXXX" in the

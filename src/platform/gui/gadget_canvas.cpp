@@ -99,7 +99,7 @@ class CanvasGadget : public G<Canvas> {
       surface_.Resize(w, h, dpr);
   }
   void SetPixmap(draw::PixmapPtr p, bool tiled) override {
-    background_ = p ? ToQImage(*p) : QImage();
+    background_ = SharedQImage(p);
     canvas_->update();
   }
   // Shows the surface's pixels now.

@@ -68,7 +68,7 @@ class PanelGadget : public G<Gadget> {
     client_->update();
   }
   void SetPixmap(draw::PixmapPtr p, bool tiled) override {
-    client_->picture = p ? ToQImage(*p) : QImage();
+    client_->picture = SharedQImage(p);
     client_->tiled = tiled;
     client_->update();
   }

@@ -56,6 +56,7 @@ inline u16 U(const QString& s) { return u16(reinterpret_cast<const char16_t*>(s.
 inline QString Amp(const u16& s) { return Q(s).replace(QLatin1Char('&'), QLatin1String("&&")); }
 
 QImage ToQImage(const draw::Pixmap& p);
+QImage SharedQImage(const draw::PixmapPtr& p);
 draw::PixmapPtr FromQImage(const QImage& src);
 // Windows virtual-key code of a Qt key event, and the Qt key of a code.
 int VirtualKey(const QKeyEvent* e);

@@ -14,6 +14,17 @@ QImage ToQImage(const draw::Pixmap& p) {
   return img;
 }
 
+// A background picture shown as it is: the image shares the pixmap's pixels
+// (0xAARRGGBB rows are QImage's ARGB32 layout) and keeps the pixmap alive, so
+// a picture set on several gadgets is held once.
+QImage SharedQImage(const draw::PixmapPtr& p) {
+  if (!p || p->width <= 0 || p->height <= 0 || p->pixels.size() < static_cast<size_t>(p->width) * p->height)
+    return QImage();
+  return QImage(reinterpret_cast<const uchar*>(p->pixels.data()), p->width, p->height, p->width * 4,
+                QImage::Format_ARGB32, [](void* keep) { delete static_cast<draw::PixmapPtr*>(keep); },
+                new draw::PixmapPtr(p));
+}
+
 draw::PixmapPtr FromQImage(const QImage& src) {
   if (src.isNull()) return nullptr;
   QImage img = src.convertToFormat(QImage::Format_ARGB32);

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -23,6 +24,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/gui/firstframe.h"
 #include "platform/text.h"
 
 namespace gui {
@@ -131,7 +133,30 @@ void Init(int argc, char** argv) {
   auto* german = new QTranslator(g_app);
   if (german->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(german);
+  // Lets task bars and Wayland compositors match the windows to the desktop
+  // entry, and gives every window the application icon (from the resources
+  // linked into the program; the installed icon theme is the fallback).
+  QGuiApplication::setDesktopFileName(QStringLiteral(PARLAVINTO_APP_ID));
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    QString file = QStringLiteral(":/icons/%1x%1/apps/" PARLAVINTO_APP_ID ".png").arg(size);
+    if (QFileInfo::exists(file)) icon.addFile(file, QSize(size, size));
+  }
+  if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral(PARLAVINTO_APP_ID));
+  QApplication::setWindowIcon(icon);
   InstallSignalHandlers();
+  ReportFirstFrame(g_app);
+}
+
+u16 DesktopFileName() {
+  QString name = QGuiApplication::desktopFileName();
+  return u16(reinterpret_cast<const char16_t*>(name.utf16()), static_cast<size_t>(name.size()));
+}
+
+std::vector<int> WindowIconSizes() {
+  std::vector<int> sizes;
+  for (const QSize& s : QApplication::windowIcon().availableSizes()) sizes.push_back(s.width());
+  return sizes;
 }
 
 bool Initialized() { return g_app != nullptr; }

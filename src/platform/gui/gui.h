@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace gui {
 
@@ -48,6 +49,10 @@ struct Event {
 // Creates the application object. Safe to call more than once.
 void Init(int argc, char** argv);
 bool Initialized();
+// The identity Init gives the application: the desktop entry's name (without
+// ".desktop") and the pixel sizes of the window icon.
+std::u16string DesktopFileName();
+std::vector<int> WindowIconSizes();
 
 // Emits an event: every hook runs first, synchronously and in priority order
 // (highest first), each receiving the event the previous one returned; then
