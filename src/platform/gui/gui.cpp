@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/gui/gui.h"
 
+#include "platform/diagnostic.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -250,7 +252,7 @@ void SetConfirmHandler(std::function<int(const u16&)> handler) { g_confirm = std
 void Warn(const u16& textValue) {
   if (g_warn) return g_warn(textValue);
   if (!g_app) {
-    Diagnostic(text::ToUtf8(textValue));
+    platform::Diagnostic(text::ToUtf8(textValue));
     return;
   }
   QMessageBox box(QMessageBox::Warning, Q(g_title), Q(textValue), QMessageBox::Ok);
