@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/diagnostic.h"
 #include "app/startup.h"
 
 #include <unistd.h>

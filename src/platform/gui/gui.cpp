@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/gui/gui.h"
 
-#include "platform/diagnostic.h"
-
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
