@@ -4,6 +4,8 @@
 #   ./parlavinto.sh            install, build and start the game
 #   ./parlavinto.sh test       install, build and run all tests
 #   ./parlavinto.sh sanitize   the tests once more, built with AddressSanitizer and UBSan
+#   ./parlavinto.sh fuzz       the libFuzzer targets (clang), each run on its seed corpus
+#                              for FUZZ_SECONDS seconds (default 20)
 set -euo pipefail
 cd "$(dirname "$0")"
 mode="${1:-play}"
@@ -13,9 +15,15 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libminizip-dev zlib1g-dev libpng-dev libjpeg-dev libfreetype-dev
   libvorbis-dev libogg-dev libsdl2-dev
   libgtest-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core qt6-translations-l10n
 )
-if [ "$mode" != play ]; then packages+=(xvfb xauth xdotool imagemagick python3); fi
+# tests: a display for the real program, python3 for the media manifest check,
+# and the packager's tools (validators, dpkg-shlibdeps for the Debian
+# package's dependencies, xprop)
+if [ "$mode" != play ]; then
+  packages+=(xvfb xauth xdotool imagemagick python3 x11-utils desktop-file-utils appstream dpkg-dev)
+fi
+if [ "$mode" = fuzz ]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -37,7 +45,8 @@ case "$mode" in
     exec ./build/parlavinto
     ;;
   test)
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # the benchmarks are built too, so that they keep compiling
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARLAVINTO_BENCH=ON
     cmake --build build -j"$jobs"
     cd build && ctest --output-on-failure -j"$jobs"
     ;;
@@ -46,8 +55,32 @@ case "$mode" in
     cmake --build build-sanitize -j"$jobs"
     cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs"
     ;;
+  fuzz)
+    export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARLAVINTO_FUZZ=ON \
+      -DBUILD_TESTING=OFF -DPARLAVINTO_BENCH=OFF
+    cmake --build build-fuzz -j"$jobs"
+    seconds="${FUZZ_SECONDS:-20}"
+    failed=()
+    for corpus in tests/fuzz/corpus/*/; do
+      name=$(basename "$corpus")
+      # A copy of the seeds: what a run finds stays in the build folder.
+      work="build-fuzz/corpus/$name"
+      rm -rf "$work" && mkdir -p "$work" && cp "$corpus"* "$work/"
+      rm -f "$work/README.md"
+      echo "== fuzz_$name for ${seconds}s"
+      if ! (cd build-fuzz && QT_QPA_PLATFORM=offscreen "./tests/fuzz/fuzz_$name" -max_total_time="$seconds" \
+              -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "corpus/$name" 2>&1 | tail -n 25); then
+        failed+=("$name")
+      fi
+    done
+    if [ ${#failed[@]} -gt 0 ]; then
+      echo "Fuzz targets that failed: ${failed[*]}" >&2
+      exit 1
+    fi
+    ;;
   *)
-    echo "usage: $0 [play|test|sanitize]" >&2
+    echo "usage: $0 [play|test|sanitize|fuzz]" >&2
     exit 2
     ;;
 esac

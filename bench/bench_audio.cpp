@@ -46,6 +46,7 @@ void BM_LoadFixedSounds(benchmark::State& state) {
   audio::UseCaptureDevice(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     LadeToene();
+    for (int slot : kFixed) audio::Prefetch(Ton[slot]);
     state.PauseTiming();
     audio::WaitForDecoding();
     state.ResumeTiming();
@@ -61,6 +62,7 @@ void BM_LoadAndDecodeFixedSounds(benchmark::State& state) {
   audio::UseCaptureDevice(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     LadeToene();
+    for (int slot : kFixed) audio::Prefetch(Ton[slot]);
     audio::WaitForDecoding();
   }
   state.SetLabel("background work");
@@ -131,6 +133,7 @@ void BM_LatencySpielTonToMixerOutput(benchmark::State& state) {
     return;
   }
   LadeToene();
+  for (int slot : kFixed) audio::Prefetch(Ton[slot]);
   audio::WaitForDecoding();
   audio::SetMixTap(Tap);
   double worst = 0;

@@ -105,6 +105,12 @@ gui::Gadget* AktivesFenster() {
 
 int ListenNummernFilter(const gui::Event& event) {
   int d = event.data;
+  // Enter separates numbers as a blank does; a line break would run "130"
+  // and "152" together when the list is read.
+  if (event.id == gui::KeyDown && d == 13) {
+    if (auto* feld = dynamic_cast<gui::Gadget*>(event.source)) feld->InsertText(u" ");
+    return 0;
+  }
   if (event.id == gui::KeyDown) {
     return (d == 8 || d == 32 || (d >= 37 && d <= 40) || d == 45 || d == 46 || (d >= 48 && d <= 57)) ? 1 : 0;
   }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/fs/fs.h"
-#include "platform/gui/gui.h"
+#include "platform/diagnostic.h"
 #include "platform/text.h"
 
 namespace {
@@ -137,7 +137,7 @@ bool ContainsIgnoreCase(view hay, view needle) {
 }
 
 void WarnCycle(const u16& text) {
-  gui::Diagnostic("WARNING: Encountered cyclic localization string: \"" + text::ToUtf8(text) + "\".");
+  platform::Diagnostic("WARNING: Encountered cyclic localization string: \"" + text::ToUtf8(text) + "\".");
 }
 
 bool Spend(size_t amount) {

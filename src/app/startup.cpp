@@ -5,10 +5,16 @@
 
 #include <algorithm>
 #include <ctime>
+#include <initializer_list>
+#include <future>
+#include <iterator>
+#include <system_error>
+#include <vector>
 
 #include "app/eventloop.h"
 #include "app/localize.h"
 #include "catalogue/editor.h"
+#include "catalogue/lists.h"
 #include "catalogue/questions.h"
 #include "game/players.h"
 #include "game/quizscreen.h"
@@ -21,6 +27,12 @@
 #include "ui/commands.h"
 #include "ui/infowindow.h"
 #include "ui/mainwindow.h"
+
+int VerbindeLokalisierung() {
+  gui::SetTextLocalizer({[] { return (LocalizationMode() & 2) != 0; }, LocalizeString});
+  SetRelocalizeHandler(gui::RelocalizeAll);
+  return 0;
+}
 
 int Zufall(int lo, int hi) {
   if (hi < lo) return lo;
@@ -90,7 +102,50 @@ u16 StartzeitText(long long unixSeconds) {
 }
 
 int StempleStartzeit() {
-  return Ini::Schreiben(u"Allgemein", u"LastStart", StartzeitText(static_cast<long long>(std::time(nullptr))), u"");
+  int r = Ini::Schreiben(u"Allgemein", u"LastStart", StartzeitText(static_cast<long long>(std::time(nullptr))), u"");
+  // Nothing depends on it; the user learns of an unwritable data folder when saving.
+  if (r != 0)
+    gui::Diagnostic("settings file not written: " + fs::NativePath(IniDatei) + ": " +
+                    text::ToUtf8(fs::ErrorText(fs::LastError())));
+  return r;
+}
+
+namespace {
+
+bool EndetAuf(const u16& name, std::initializer_list<const char16_t*> endungen) {
+  for (const char16_t* e : endungen) {
+    const u16 endung(e);
+    if (name.size() > endung.size() && text::EqualsIgnoreAsciiCase(name.substr(name.size() - endung.size()), endung))
+      return true;
+  }
+  return false;
+}
+
+// The names the first-run copy gives the templates (the lines of "Setup.Lst").
+std::vector<u16> VorlagenNamen() {
+  std::vector<u16> namen;
+  if (auto list = fs::Stream::Open(SonstPfad + u"Setup.Lst"))
+    while (!list->Eof()) namen.push_back(text::FromLatin1(list->ReadLine()));
+  return namen;
+}
+
+}  // namespace
+
+int EntferneVerwaisteTempDateien() {
+  // Only the temporary files of the files the program itself writes there.
+  const std::vector<u16> vorlagen = VorlagenNamen();
+  auto eigeneDatei = [&](const u16& name) {
+    if (name == u"Fragen 0.dat" || name == u"Parlavinto.Ini") return true;
+    return std::any_of(vorlagen.begin(), vorlagen.end(), [&](const u16& v) { return text::EqualsIgnoreAsciiCase(v, name); });
+  };
+  auto eigenesMedium = [](const u16& name) {
+    return EndetAuf(name, {u".png", u".jpg", u".jpeg", u".bmp", u".gif", u".ogg", u".wav"});
+  };
+  auto eigeneListe = [](const u16& name) { return EndetAuf(name, {u".lst"}); };
+  int n = fs::RemoveStaleTempFiles(DatenPfad, eigeneDatei);
+  n += fs::RemoveStaleTempFiles(DatenPfad + u"Daten/", eigenesMedium);
+  n += fs::RemoveStaleTempFiles(SpieleOrdner(), eigeneListe);
+  return n;
 }
 
 int LadeSchriften() {
@@ -101,17 +156,50 @@ int LadeSchriften() {
   return 0;
 }
 
+namespace {
+
+// The two pixmaps that dress the first window are decoded on a helper thread
+// while the sounds are read and the window is built; WarteAufFensterBilder
+// hands them over before the window needs them.
+struct FensterBilder {
+  draw::PixmapPtr leer, namensbox;
+};
+std::future<FensterBilder> g_fensterBilder;
+
+}  // namespace
+
+int WarteAufFensterBilder() {
+  if (!g_fensterBilder.valid()) return 0;
+  FensterBilder b = g_fensterBilder.get();
+  LeerHintergrundPixmap = b.leer;
+  NamensboxPixmap = b.namensbox;
+  return 0;
+}
+
 int LadeBilder() {
-  HintergrundBild = draw::Image::Load(BilderPfad + u"Hintergrund.png");
-  LeerHintergrundBild = draw::Image::Load(BilderPfad + u"HinterLeer2.png");
-  LeerHintergrundPixmap = draw::Pixmap::Load(BilderPfad + u"HinterLeer2.png");
-  for (int n = 1; n <= 5; ++n) PfeilBild[n - 1] = draw::Image::Load(BilderPfad + u"Pfeil " + text::Num(n) + u".png");
-  for (int n = 0; n <= 9; ++n) ZaehlerBild[n] = draw::Image::Load(BilderPfad + u"Counter" + text::Num(n) + u".png");
-  for (int n = 0; n <= 9; ++n) ZifferBild[n] = draw::Image::Load(BilderPfad + u"Counter " + text::Num(n) + u".png");
-  NamensboxPixmap = draw::Pixmap::Load(BilderPfad + u"Namensbox2.png");
-  HighScoreBild = draw::Image::Load(BilderPfad + u"HighScore.png");
-  LoecherigBild = draw::Image::Load(BilderPfad + u"loecherig.png");
-  BlackRahmenBild = draw::Image::Load(BilderPfad + u"BlackRahmen.png");
+  WarteAufFensterBilder();
+  // The game's pictures are read now and decoded when a game needs them
+  // (SpielAssetsBereithalten).
+  auto bild = [](const u16& name) { return draw::Image::LoadDeferred(BilderPfad + name); };
+  HintergrundBild = bild(u"Hintergrund.png");
+  LeerHintergrundBild = bild(u"HinterLeer2.png");
+  for (int n = 1; n <= 5; ++n) PfeilBild[n - 1] = bild(u"Pfeil " + text::Num(n) + u".png");
+  for (int n = 0; n <= 9; ++n) ZaehlerBild[n] = bild(u"Counter" + text::Num(n) + u".png");
+  for (int n = 0; n <= 9; ++n) ZifferBild[n] = bild(u"Counter " + text::Num(n) + u".png");
+  HighScoreBild = bild(u"HighScore.png");
+  LoecherigBild = bild(u"loecherig.png");
+  BlackRahmenBild = bild(u"BlackRahmen.png");
+  LeerHintergrundPixmap = nullptr;
+  NamensboxPixmap = nullptr;
+  const u16 leer = BilderPfad + u"HinterLeer2.png", namensbox = BilderPfad + u"Namensbox2.png";
+  try {
+    g_fensterBilder = std::async(std::launch::async, [leer, namensbox] {
+      return FensterBilder{draw::Pixmap::Load(leer), draw::Pixmap::Load(namensbox)};
+    });
+  } catch (const std::system_error&) {  // no thread to be had: decode here
+    LeerHintergrundPixmap = draw::Pixmap::Load(leer);
+    NamensboxPixmap = draw::Pixmap::Load(namensbox);
+  }
   return 0;
 }
 
@@ -120,6 +208,60 @@ int LadeToene() {
   for (int n = 1; n <= 6; ++n) Ton[20 + n] = audio::LoadSound(TonPfad + u"Nein " + text::Num(n) + u".ogg");
   Ton[31] = audio::LoadSound(TonPfad + u"slot.ogg");
   Ton[32] = audio::LoadSound(TonPfad + u"sound.ogg");
+  return 0;
+}
+
+namespace {
+
+// The pictures of a game's first frames: the empty background and the
+// announcement with its counter. They are kept decoded in every mode, so
+// that a game starts without waiting for them.
+std::vector<draw::ImagePtr> AnsageBilder() {
+  std::vector<draw::ImagePtr> v = {HighScoreBild, LeerHintergrundBild, LoecherigBild, BlackRahmenBild};
+  v.insert(v.end(), ZaehlerBild.begin(), ZaehlerBild.end());
+  v.insert(v.end(), ZifferBild.begin(), ZifferBild.end());
+  return v;
+}
+
+// The pictures of the question screen, decoded while a game mode is shown.
+std::vector<draw::ImagePtr> FrageBilder() {
+  std::vector<draw::ImagePtr> v = {HintergrundBild};
+  v.insert(v.end(), PfeilBild.begin(), PfeilBild.end());
+  return v;
+}
+
+// The announcement's two sounds stay decoded from the start on, so the first
+// turn's counter sound starts at once; a jingle is decoded when it is first
+// played (a few milliseconds for a second and a half of sound) and stays
+// decoded until the game is left.
+constexpr int kAnsageToene[] = {31, 32};
+constexpr int kJingles[] = {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26};
+
+}  // namespace
+
+int SpielAssetsBereithalten(int modus) {
+  const bool spiel = modus == 1 || modus == 4;
+  for (const auto& b : AnsageBilder()) {
+    if (!b) continue;
+    // Outside a game only the full-size pixels are kept (the canvas size
+    // may change before the next game); a test game shows no fade.
+    if (!spiel) b->DropScaledCopies();
+    const bool gebraucht = b != LeerHintergrundBild || !spiel || Abblenden >= 0.05f;
+    if (gebraucht)
+      b->Prefetch();
+    else
+      b->DropCaches();
+  }
+  for (const auto& b : FrageBilder()) {
+    if (!b) continue;
+    if (spiel)
+      b->Prefetch();
+    else
+      b->DropCaches();
+  }
+  for (int slot : kAnsageToene) audio::Prefetch(Ton[slot]);
+  if (!spiel)
+    for (int slot : kJingles) audio::DropDecoded(Ton[slot]);
   return 0;
 }
 
@@ -165,11 +307,12 @@ int ZeigeHandbuch() {
 }
 
 int ProgrammStart(int argc, char** argv) {
+ 
   // 1. the embedded archive
   fs::RegisterEmbeddedArchive();
   // 2. platform layers
   gui::Init(argc, argv);
-  SetRelocalizeHandler(gui::RelocalizeAll);
+  VerbindeLokalisierung();
   audio::Init();
   // 3. fixed-size tables
   for (auto& s : Spieler) s = std::make_shared<SpielerTyp>();
@@ -181,6 +324,7 @@ int ProgrammStart(int argc, char** argv) {
   Zufallsgenerator.seed(static_cast<unsigned>(gui::Millisecs()));
   // 6., 7. paths and the first-run copy
   SetzePfade();
+  EntferneVerwaisteTempDateien();
   KopiereBenutzerDateien();
   // 8. interface texts
   SetLocalizationMode(3);
@@ -210,6 +354,13 @@ int ProgrammStart(int argc, char** argv) {
     HauptFenster->SetShape(20, 120, w, h);
   }
   PasseLayoutAn();
+  // Menu bar, toolbar and status line need room too: the whole window stays
+  // on the screen (a screen too small even for the least client area keeps
+  // the window's top in view).
+  if (HauptFenster) {
+    HauptFenster->KeepOnScreen(450, 450);
+    PasseLayoutAn();
+  }
   // 20. the event loop
   return EreignisSchleife();
 }

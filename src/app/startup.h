@@ -47,14 +47,33 @@ int Zufall(int lo, int hi);
 
 // The process entry: start-up in its fixed order, then the event loop.
 int ProgrammStart(int argc, char** argv);
+// Hands the interface-text localization to the gadget layer.
+int VerbindeLokalisierung();
 int SetzePfade();
 int KopiereBenutzerDateien();
 // Writes the start time into the settings file ("Allgemein", "LastStart").
 int StempleStartzeit();
+// Removes what interrupted saves left in the data folder, its "Daten" folder
+// and the list folder: the temporary files of the files the program writes
+// there (".Fragen 0.dat.XXXXXX" and the like). Returns how many.
+int EntferneVerwaisteTempDateien();
 u16 StartzeitText(long long unixSeconds);  // "05 Mar 2010 14:07:33", local time
 int LadeSchriften();
+// The game's pictures as handles decoded on first use; the first window's
+// two pixmaps on a helper thread (WarteAufFensterBilder).
 int LadeBilder();
+// Waits for the first window's pixmaps of LadeBilder and sets
+// LeerHintergrundPixmap and NamensboxPixmap.
+int WarteAufFensterBilder();
 int LadeToene();
+// Keeps decoded what the mode shown (and a game started from it) needs,
+// called after every mode switch: the pictures and sounds of a game's first
+// seconds (empty background, announcement, counter, the announcement's two
+// sounds) are decoded in the background from the start on; the question
+// screen's pictures while a game mode (1 game, 4 test game) is shown; the
+// jingles when first played. Leaving the game modes frees the question
+// screen's pictures, the jingles and all scaled copies (the files' bytes stay).
+int SpielAssetsBereithalten(int modus);
 int ErzeugeListenSpalten();
 int LadeKatalog();
 int ZeigeHandbuch();

@@ -7,13 +7,20 @@
 
 #include "app/eventloop.h"
 #include "app/startup.h"
+#include "game/quizscreen.h"
 #include "platform/fs/fs.h"
+#include "platform/gui/gui.h"
 #include "platform/text.h"
 #include "ui/mainwindow.h"
 
 namespace {
 
 constexpr int kAntworten = 5;
+// Largest picture file read when one is chosen (far more than 4096 x 4096
+// pixels need in any of the formats).
+constexpr size_t kBildDateiHoechstens = size_t(128) << 20;
+// Widest preview of a music-symbol line, in pixels.
+constexpr int kVorschauBreiteHoechstens = 2048;
 
 gui::Gadget* AntwortKnopf(int i) { return Button[Mdi::BUT_SEL_ANT + i]; }
 gui::Gadget* AntwortFeld(int i) { return TextFeld[Mdi::TEXT_A_1 + i]; }
@@ -52,6 +59,21 @@ QuizPtr SlotRecord(int slot) {
 bool Inhalt(uint32_t pixel) { return pixel != 0xFFFFFFFFu && pixel != 0u; }
 
 }  // namespace
+
+u16 BildAblehnung(const u16& pfad) {
+  const u16 name = fs::FileName(pfad);
+  auto bytes = fs::ReadAll(pfad, kBildDateiHoechstens);
+  const draw::PictureHeader kopf = bytes ? draw::ReadPictureHeader(*bytes) : draw::PictureHeader{};
+  if (kopf.kind != draw::PictureHeader::None && kopf.width && kopf.height &&
+      !draw::PictureSizeAcceptable(kopf.width, kopf.height))
+    return u"Das Bild \u201E" + name + u"\u201C ist zu groß (" + text::Num(static_cast<int>(std::min<uint64_t>(kopf.width, 999999))) +
+           u" × " + text::Num(static_cast<int>(std::min<uint64_t>(kopf.height, 999999))) +
+           u" Bildpunkte) und wird nicht übernommen. Erlaubt sind höchstens " + text::Num(draw::kMaxPictureSide) + u" × " +
+           text::Num(draw::kMaxPictureSide) + u" Bildpunkte.";
+  if (!bytes || kopf.kind == draw::PictureHeader::None || !draw::Pixmap::Decode(*bytes))
+    return u"Die Datei \u201E" + name + u"\u201C ist kein lesbares Bild (PNG, JPEG oder BMP) und wird nicht übernommen.";
+  return u16();
+}
 
 draw::PixmapPtr FuerPanelEingepasst(const draw::PixmapPtr& picture, gui::Gadget* panel) {
   if (!picture || picture->width <= 0 || picture->height <= 0 ||
@@ -97,7 +119,10 @@ int Mdi::LeseFrageInEditorEin(int number) {
   ZeigeBild(Panel[PAN_BILD_L], q.Bild2);
 
   if (AudioFeld) AudioFeld->SetText(q.Audio);
-  WaehleEintrag(BereichAuswahl, q.Bereich);
+  // A topic that is not in the list selects nothing (rather than leaving the
+  // previous question's topic selected, which saving would then store).
+  if (WaehleEintrag(BereichAuswahl, q.Bereich) < 0 && BereichAuswahl) BereichAuswahl->SelectItem(-1);
+  EditorGeladen = true;
   SetMySliderValue(SLID_GRAD, q.Problem / 10);
 
   for (int i = 0; i < kAntworten; ++i)
@@ -121,8 +146,10 @@ int Mdi::EditFensterSoEintragen(int slot) {
 
   if (FrageFeld) q.Frage = FrageFeld->Text();
   if (BereichAuswahl) {
+    // With nothing selected the record keeps its topic (one that the list
+    // does not offer); the empty entry is how a topic is removed.
     int sel = BereichAuswahl->SelectedItem();
-    q.Bereich = sel >= 0 && sel < BereichAuswahl->ItemCount() ? BereichAuswahl->ItemText(sel) : u16();
+    if (sel >= 0 && sel < BereichAuswahl->ItemCount()) q.Bereich = BereichAuswahl->ItemText(sel);
   }
   q.Musical = EditorMusical;
   if (Slider[SLID_GRAD]) q.Problem = 10 * Slider[SLID_GRAD]->Value();
@@ -142,12 +169,41 @@ int Mdi::EditorFensterSoSaven(int number) {
   // the form shows the table's own record of that number, so afterwards a
   // new question would always look like one that exists already.
   const bool frei = QuizExistiert(number) == 0;
+  // The record as the table held it, for a save that does not happen.
+  const QuizType vorher = EditorFrage ? *EditorFrage : QuizType();
   EditFensterSoEintragen(999);
   int m = frei ? number : PruefeQuizNummer(number);
   if (m <= 0 || m >= static_cast<int>(AlleFragen.size())) return 0;
-  // The table takes the question only when the file took it as well (the
-  // user may decline losing characters, or the file may not be writable).
-  if (SpeichereQuiz(999, m) == 0) AlleFragen[m] = AlleFragen[999];
+  // The table takes the question only when the file took it as well.
+  const int ergebnis = SpeichereQuiz(999, m);
+  if (ergebnis == 0) {
+    AlleFragen[m] = AlleFragen[999];
+    return 0;
+  }
+  // Not stored (the user declined losing characters, or the file could not
+  // be written): the table goes back to what the file holds, so that no
+  // game, list or free-number search takes the question for a stored one.
+  // The form keeps what was typed.
+  *EditorFrage = vorher;
+  if (ergebnis == 2) MeldeSpeicherFehler(u"Die Frage " + text::Num(m), EigeneFragenDatei());
+  return 0;
+}
+
+int EditorBereicheFuellen() {
+  if (!BereichAuswahl) return 0;
+  const int sel = BereichAuswahl->SelectedItem();
+  const bool hatteAuswahl = sel >= 0 && sel < BereichAuswahl->ItemCount();
+  const u16 vorher = hatteAuswahl ? BereichAuswahl->ItemText(sel) : u16();
+  BereichAuswahl->ClearItems();
+  for (int i = 0; i <= std::clamp(ThemenAnzahl, 0, static_cast<int>(Themen.size()) - 1); ++i)
+    BereichAuswahl->AddItem(Themen[i]);
+  // The toolkit selects the first entry of a list it fills: the form shows
+  // again what it showed (the loaded question's topic), and nothing before
+  // a question was loaded.
+  BereichAuswahl->SelectItem(-1);
+  if (hatteAuswahl) WaehleEintrag(BereichAuswahl, vorher);
+  else if (EditorGeladen && EditorFrage) WaehleEintrag(BereichAuswahl, EditorFrage->Bereich);
+  if (BereichAuswahl->SelectedItem() < 0) BereichAuswahl->SelectItem(-1);
   return 0;
 }
 
@@ -175,59 +231,34 @@ int WaehleMedienDatei(gui::Gadget* control, int kind) {
     return 0;
   }
 
+  // A picture the game could not show is not taken: the user is told why,
+  // and the question keeps the picture it had.
+  if (bild) {
+    const u16 grund = BildAblehnung(gewaehlt);
+    if (!grund.empty()) {
+      gui::Warn(grund);
+      return 0;
+    }
+  }
+
   const u16 ziel = DatenOrdner() + name;
   if (fs::FileType(ziel) == fs::Type::None) {
     fs::CreateFolders(DatenOrdner());
     fs::CopyFile(gewaehlt, ziel, false);
   }
   feld = name;
+  VergissFragenBilder();  // the quiz screen looks for this name afresh
   if (bild) ZeigeBild(control, name);
   else if (control) control->SetText(name);
   return 0;
 }
 
-draw::PixmapPtr MalMusical(const u16& musical) {
-  constexpr int kHoehe = 411;
-  auto leer = [] { return std::make_shared<draw::Pixmap>(1, 1, 0xFFFFFFFFu); };
+namespace {
 
-  std::vector<draw::ImagePtr> symbole;
-  symbole.reserve(musical.size());
-  int x = 0;
-  for (char16_t c : musical) {
-    auto img = draw::Image::Load(MusicalPfad + MusicalBildName(c));
-    if (!img) continue;  // a symbol without a picture is left out
-    symbole.push_back(img);
-    x = static_cast<int>(x + img->Width() * 0.5f);
-  }
-
-  // Drawn off screen on the quiz canvas; while that is still too small (it
-  // gets its size when first shown) on a surface of our own.
-  static draw::Surface eigene;
-  draw::Surface* haupt = HauptCanvas ? &HauptCanvas->Surface() : nullptr;
-  draw::Surface* s = haupt;
-  if (!s || s->Width() < x + 40 || s->Height() < kHoehe) {
-    eigene.Resize(std::max(x + 40, 1024), 768);
-    s = &eigene;
-  }
-
-  draw::Surface* vorher = draw::Target();
-  const float altSx = s->ScaleX(), altSy = s->ScaleY();
-  const int altR = s->ColorR(), altG = s->ColorG(), altB = s->ColorB();
-  draw::SetTarget(s);
-  s->SetBlend(draw::Blend::Alpha);
-  s->SetClsColor(255, 255, 255);
-  s->Cls();
-  int pos = 0;
-  for (const auto& img : symbole) {
-    s->SetColor(1, 1, 1);
-    s->SetScale(0.5f * Skala, 0.5f * Skala);
-    s->DrawImage(*img, static_cast<float>(pos + 20), 20.0f);
-    pos = static_cast<int>(pos + img->Width() * 0.5f);
-  }
-
-  draw::PixmapPtr ergebnis;
-  const int breite = x + 40;
-  draw::PixmapPtr p = s->Grab(0, 0, breite, kHoehe);
+// The drawn symbols in [0, breite) x [0, hoehe) of the surface, cut to what
+// is not white with a margin of 20 pixels; nullptr when nothing was drawn.
+draw::PixmapPtr ZuschnittUmInhalt(const draw::Surface& s, int breite, int hoehe) {
+  draw::PixmapPtr p = s.Grab(0, 0, breite, hoehe);
   auto zeileHat = [&](int y, int von, int bis) {
     for (int i = von; i < bis; ++i)
       if (Inhalt(p->At(i, y))) return true;
@@ -239,24 +270,68 @@ draw::PixmapPtr MalMusical(const u16& musical) {
     return false;
   };
   int top = -1, bottom = -1;
-  for (int y = 0; y < kHoehe && top < 0; ++y)
+  for (int y = 0; y < hoehe && top < 0; ++y)
     if (zeileHat(y, 0, breite)) top = y;
-  if (top >= 0) {
-    for (int y = kHoehe - 1; y >= top && bottom < 0; --y)
-      if (zeileHat(y, 0, breite)) bottom = y;
-    int right = -1, left = -1;
-    for (int xx = breite - 1; xx >= 0 && right < 0; --xx)
-      if (spalteHat(xx, top, bottom)) right = xx;
-    for (int xx = 0; xx <= right && left < 0; ++xx)
-      if (spalteHat(xx, top, bottom)) left = xx;
-    if (left >= 0) ergebnis = s->Grab(left - 20, top - 20, right - left + 41, bottom - top + 41);
+  if (top < 0) return nullptr;
+  for (int y = hoehe - 1; y >= top && bottom < 0; --y)
+    if (zeileHat(y, 0, breite)) bottom = y;
+  int right = -1, left = -1;
+  for (int xx = breite - 1; xx >= 0 && right < 0; --xx)
+    if (spalteHat(xx, top, bottom)) right = xx;
+  for (int xx = 0; xx <= right && left < 0; ++xx)
+    if (spalteHat(xx, top, bottom)) left = xx;
+  if (left < 0) return nullptr;
+  return s.Grab(left - 20, top - 20, right - left + 41, bottom - top + 41);
+}
+
+}  // namespace
+
+draw::PixmapPtr MalMusical(const u16& musical) {
+  constexpr int kHoehe = 411;
+  auto leer = [] { return std::make_shared<draw::Pixmap>(1, 1, 0xFFFFFFFFu); };
+
+  // The symbols of the line, cut after the last one that still starts inside
+  // the preview's bounded width: the panel shows the preview shrunk to its
+  // size, so a longer row would only cost memory and show nothing more.
+  std::vector<draw::ImagePtr> symbole;
+  int x = 0;
+  const size_t n = std::min(musical.size(), kMusicalZeichenHoechstens);
+  for (size_t i = 0; i < n && x + 40 < kVorschauBreiteHoechstens; ++i) {
+    auto img = MusicalSymbolBild(musical[i]);
+    if (!img) continue;  // a symbol without a picture is left out
+    symbole.push_back(img);
+    x = static_cast<int>(x + img->Width() * 0.5f);
+  }
+  x = std::min(x, kVorschauBreiteHoechstens - 40);
+
+  // Drawn off screen on the quiz canvas; while that is still too small (it
+  // gets its size when first shown) on a surface of our own.
+  static draw::Surface eigene;
+  draw::Surface* haupt = HauptCanvas ? &HauptCanvas->Surface() : nullptr;
+  draw::Surface* s = haupt;
+  if (!s || s->Width() < x + 40 || s->Height() < kHoehe) {
+    eigene.Resize(std::max(x + 40, 1024), 768);
+    s = &eigene;
   }
 
-  s->SetScale(altSx, altSy);
-  s->SetColor(altR, altG, altB);
-  if (haupt) haupt->SetClsColor(255, 255, 0);
-  if (s != haupt) s->SetClsColor(255, 255, 0);
-  draw::SetTarget(vorher);
+  draw::PixmapPtr ergebnis;
+  {
+    draw::SavedState gesichert(*s);
+    draw::SetTarget(s);
+    s->SetBlend(draw::Blend::Alpha);
+    s->SetClsColor(255, 255, 255);
+    s->Cls();
+    int pos = 0;
+    for (const auto& img : symbole) {
+      s->SetColor(1, 1, 1);
+      s->SetScale(0.5f * Skala, 0.5f * Skala);
+      s->DrawImage(*img, static_cast<float>(pos + 20), 20.0f);
+      pos = static_cast<int>(pos + img->Width() * 0.5f);
+    }
+    ergebnis = ZuschnittUmInhalt(*s, x + 40, kHoehe);
+    if (haupt) haupt->SetClsColor(255, 255, 0);
+    if (s != haupt) s->SetClsColor(255, 255, 0);
+  }
   return ergebnis ? ergebnis : leer();
 }
 

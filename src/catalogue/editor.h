@@ -15,6 +15,12 @@ inline QuizPtr EditorFrage;
 // its preview, else empty; copying the form back stores it in the record.
 inline u16 EditorMusical;
 
+// Whether the form has shown a question since start-up (a number was loaded).
+inline bool EditorGeladen = false;
+
+// Fills the topic list of the form with the shipped topics and an empty
+// entry, keeping the topic the form showed (none before a question was loaded).
+int EditorBereicheFuellen();
 // Lets the user choose a file for the record shown in the form: kind 1 the
 // question picture, 2 the solution picture, 3 the sound. Cancelling removes it.
 int WaehleMedienDatei(gui::Gadget* control, int kind);
@@ -23,6 +29,10 @@ draw::PixmapPtr MalMusical(const u16& musical);
 // Selects the entry of a drop-down list whose text equals text; its index or -1.
 int WaehleEintrag(gui::Gadget* list, const u16& text);
 
+// Why a chosen picture file is not taken (a German message for the user), or
+// "" when it is fine: too large to show (judged from its header, before
+// decoding) or no picture the game can read.
+u16 BildAblehnung(const u16& pfad);
 // The picture made ready for a panel that stretches what it shows: padded with
 // transparent borders to the panel's proportions, the picture centred.
 draw::PixmapPtr FuerPanelEingepasst(const draw::PixmapPtr& picture, gui::Gadget* panel);

@@ -51,11 +51,21 @@ bool Verschluesseln(const u16& s, u16& out) {
   return ok;
 }
 
+namespace {
+
+// Where a line begins: at the start of the text or after a line end.
+bool Zeilenanfang(const u16& t, size_t p) { return p == 0 || t[p - 1] == u'\n' || t[p - 1] == u'\r'; }
+
+}  // namespace
+
 void SektionsIndex::Baue(const u16& t) {
   erste_.clear();
   anfaenge_.clear();
+  // Only "[Quiz" at the start of a line opens a section: the same text inside
+  // a value (a question about a "[Quiz 3]") is plain text.
   static const u16 marke = u"[Quiz";
   for (size_t p = t.find(marke); p != u16::npos; p = t.find(marke, p + 1)) {
+    if (!Zeilenanfang(t, p)) continue;
     anfaenge_.push_back(p);
     // "[Quiz " + decimal number without leading zeros + "]"
     size_t q = p + marke.size();
@@ -81,12 +91,19 @@ bool SektionsIndex::Sektion(const u16& t, int n, u16& out) const {
 }
 
 u16 Wert(const u16& sektion, const u16& key) {
-  size_t p = sektion.find(key + u"=");
-  if (p == u16::npos) return u16();
-  size_t start = sektion.find(u'=', p) + 1;
-  size_t end = sektion.find(u'\r', start);
-  if (end == u16::npos) end = sektion.size();
-  return sektion.substr(start, end - start);
+  // A key counts only at the start of a line, after blanks or tabs: "Lösung=3"
+  // inside a question's text is part of that text.
+  const u16 such = key + u"=";
+  for (size_t p = sektion.find(such); p != u16::npos; p = sektion.find(such, p + 1)) {
+    size_t a = p;
+    while (a > 0 && (sektion[a - 1] == u' ' || sektion[a - 1] == u'\t')) --a;
+    if (!Zeilenanfang(sektion, a)) continue;
+    size_t start = p + such.size();
+    size_t end = sektion.find(u'\r', start);
+    if (end == u16::npos) end = sektion.size();
+    return sektion.substr(start, end - start);
+  }
+  return u16();
 }
 
 Quelle LeseQuelle(const std::string& utf8) {

@@ -23,13 +23,13 @@ u16 Entschluesseln(const u16& text);
 bool Verschluesseln(const u16& text, u16& out);
 
 // An index over a whole file's text: where each "[Quiz N]" header first
-// occurs and where each "[Quiz" begins, so that looking up a section does
-// not scan the file again.
+// occurs at the start of a line and where each line beginning with "[Quiz"
+// begins, so that looking up a section does not scan the file again.
 class SektionsIndex {
  public:
   void Baue(const u16& text);
-  // Section text of question n (from its header up to the next "[Quiz" or
-  // the end), or false when the file has no header for n.
+  // Section text of question n (from its header up to the next line that
+  // begins with "[Quiz", or the end), or false when the file has no header for n.
   bool Sektion(const u16& text, int n, u16& out) const;
 
  private:
@@ -37,7 +37,8 @@ class SektionsIndex {
   std::vector<size_t> anfaenge_;
 };
 
-// Value of key in a section text: after the first key + "=", up to the next CR.
+// Value of key in a section text: after the first key + "=" that begins a
+// line (blanks and tabs before it allowed), up to the next CR.
 u16 Wert(const u16& sektion, const u16& key);
 
 // A readable question source file (UTF-8, plain text, same layout).

@@ -46,7 +46,7 @@ bool Zufaellig() {
 
 QuizType* Frage(int n) { return n >= 0 && n < static_cast<int>(AlleFragen.size()) ? AlleFragen[n].get() : nullptr; }
 
-bool Qualifiziert(const QuizType* r) { return r && r->Loesung != 0 && r->InListeEnthalten == 1; }
+bool Qualifiziert(const QuizType* r) { return r && !r->Frage.empty() && r->Loesung != 0 && r->InListeEnthalten == 1; }
 
 // Topic box of a question: the first matching of the first ThemenAnzahl - 1
 // topics, else the last topic's box. Without topics every question is box 0.
@@ -117,7 +117,9 @@ int LadeFrageListe(const u16& path) {
   if (datei.empty()) {
     for (int n = 1; n <= kLetzteFrage; ++n) {
       QuizType* r = Frage(n);
-      if (r && r->Loesung != 0) {
+      // A slot without text is no question, whatever its right answer says
+      // (the editor sets it on every number it shows).
+      if (r && !r->Frage.empty() && r->Loesung != 0) {
         r->InListeEnthalten = 1;
         ++ErlaubteFragen;
       }
@@ -139,12 +141,18 @@ int LadeFrageListe(const u16& path) {
 int SchreibeFrageListe(const u16& path) {
   if (path.empty()) return 0;
   auto zustand = [](int index) { return u16(Gesetzt(index) ? u"1" : u"0"); };
-  Ini::Schreiben(u"DieseNicht", u"Data", TextVon(NiemalsListe), path);
-  Ini::Schreiben(u"DieseDoch", u"Data", TextVon(ImmerListe), path);
-  for (int g = 0; g < kGrade; ++g) Ini::Schreiben(u"Grade", text::Num(g), zustand(Mdi::BUTTON_GRAD + g), path);
+  // All settings in one write: the file holds the whole old or the whole new list.
+  std::vector<IniWert> werte;
+  werte.push_back({u"DieseNicht", u"Data", TextVon(NiemalsListe)});
+  werte.push_back({u"DieseDoch", u"Data", TextVon(ImmerListe)});
+  for (int g = 0; g < kGrade; ++g) werte.push_back({u"Grade", text::Num(g), zustand(Mdi::BUTTON_GRAD + g)});
   for (int t = 0; t < kGespeicherteThemen; ++t)
-    Ini::Schreiben(u"Thema", text::Num(t), zustand(Mdi::BUTTON_THEMA + t), path);
-  Ini::Schreiben(u"Reihenfolge", u"Data", zustand(Mdi::BUT_REIHE_Z), path);
+    werte.push_back({u"Thema", text::Num(t), zustand(Mdi::BUTTON_THEMA + t)});
+  werte.push_back({u"Reihenfolge", u"Data", zustand(Mdi::BUT_REIHE_Z)});
+  if (Ini::SchreibenAlle(werte, path) != 0) {
+    MeldeSpeicherFehler(u"Die Frageliste \"" + fs::FileName(path) + u"\"", path);
+    return 1;
+  }
   return 0;
 }
 

@@ -24,6 +24,8 @@ u16 SpieleOrdner();
 int FrageListeOeffnen();
 int FrageListeSpeichernUnter();
 int LadeFrageListe(const u16& path);
+// Writes the panel's settings into the file in one write; a failure is
+// reported to the user and gives 1 (0 when written).
 int SchreibeFrageListe(const u16& path);
 int FrageListeAnwenden();
 int FuelleMultibox();

@@ -48,7 +48,9 @@ u16 LeseQuizWert(int number, const u16& key, int index) {
     if (DateiName != datei) {
       // A file that cannot be read counts as empty.
       auto bytes = fs::ReadAll(datei);
-      DateiText = bytes ? text::DecodeWithBom(*bytes) : u16();
+      // The user's file may be UTF-8 without a byte-order mark; the shipped
+      // files are Latin-1 (their scrambled bytes must never be guessed at).
+      DateiText = !bytes ? u16() : eigene ? text::DecodeTextFile(*bytes) : text::DecodeWithBom(*bytes);
       DateiName = datei;
       g_index.Baue(DateiText);
     }
@@ -191,17 +193,26 @@ int SpeichereQuiz(int quelle, int number) {
   QuizType& r = *AlleFragen[quelle];
   const u16 datei = EigeneFragenDatei();
 
-  // The user's file may be UTF-8 or UTF-16 with a byte-order mark. UTF-16
-  // cannot be changed line by line without damage: it is turned into UTF-8
-  // first, which holds every character.
+  // The file as it is now. One that exists but cannot be read is never
+  // replaced: its questions would be lost.
+  std::string alt;
+  if (fs::FileType(datei) != fs::Type::None) {
+    auto bytes = fs::ReadAll(datei);
+    if (!bytes) return 2;
+    alt = std::move(*bytes);
+  }
+  // The user's file may be UTF-8 (with or without a byte-order mark) or UTF-16.
+  // UTF-16 cannot be changed line by line: it is turned into UTF-8 with a
+  // mark, which holds every character, in the same write.
   Kodierung k = Kodierung::Latin1;
-  if (auto bytes = fs::ReadAll(datei)) {
-    const std::string& b = *bytes;
-    auto at = [&](size_t i) { return static_cast<unsigned char>(b[i]); };
-    if (b.size() >= 3 && at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF) {
+  {
+    auto at = [&](size_t i) { return static_cast<unsigned char>(alt[i]); };
+    if (alt.size() >= 3 && at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF) {
       k = Kodierung::Utf8;
-    } else if (b.size() >= 2 && ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF))) {
-      if (!fs::WriteAllAtomic(datei, "\xEF\xBB\xBF" + text::ToUtf8(text::DecodeWithBom(b)))) return 1;
+    } else if (alt.size() >= 2 && ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF))) {
+      alt = "\xEF\xBB\xBF" + text::ToUtf8(text::DecodeWithBom(alt));
+      k = Kodierung::Utf8;
+    } else if (text::IsUtf8WithNonAscii(alt)) {
       k = Kodierung::Utf8;
     }
   }
@@ -223,23 +234,25 @@ int SpeichereQuiz(int quelle, int number) {
                     u"ersetzt. Trotzdem speichern?"))
     return 1;
 
-  const u16 sektion = u"Quiz " + text::Num(number);
-  int fehler = 0;
-  auto schreibe = [&](const u16& key, const u16& value) {
-    fehler |= Ini::Schreiben(sektion, Bytes(key, k), Bytes(value, k), datei);
-  };
-  schreibe(u"Frage", frage);
-  schreibe(u"Musical", musical);
-  schreibe(u"Bild", bild);
-  schreibe(u"Bild2", bild2);
-  schreibe(u"Audio", audio);
-  schreibe(u"Bereich", bereich);
-  schreibe(u"Problem", text::Num(r.Problem));
-  schreibe(u"Lösung", text::Num(r.Loesung));
+  // All keys of the question in one write: the file holds the whole old or
+  // the whole new question, whatever happens during the save.
+  const u16 sektion = Bytes(u"Quiz " + text::Num(number), k);
+  std::vector<IniWert> werte;
+  auto wert = [&](const u16& key, const u16& value) { werte.push_back({sektion, Bytes(key, k), Bytes(value, k)}); };
+  wert(u"Frage", frage);
+  wert(u"Musical", musical);
+  wert(u"Bild", bild);
+  wert(u"Bild2", bild2);
+  wert(u"Audio", audio);
+  wert(u"Bereich", bereich);
+  wert(u"Problem", text::Num(r.Problem));
+  wert(u"Lösung", text::Num(r.Loesung));
   for (int i = 1; i <= 5; ++i) {
-    schreibe(u"Antwort " + text::Num(i), antwort[i]);
-    schreibe(u"Erklärung " + text::Num(i), erklaerung[i]);
+    wert(u"Antwort " + text::Num(i), antwort[i]);
+    wert(u"Erklärung " + text::Num(i), erklaerung[i]);
   }
+  if (!fs::WriteAllAtomic(datei, Ini::Anwenden(alt, werte))) return 2;
+
   // The record now shows what the file holds.
   r.Frage = frage;
   r.Musical = musical;
@@ -252,7 +265,14 @@ int SpeichereQuiz(int quelle, int number) {
     r.Erklaerung[i] = erklaerung[i];
   }
   if (DateiName == datei) VergissDateiCache();
-  return fehler;
+  return 0;
+}
+
+void MeldeSpeicherFehler(const u16& was, const u16& datei) {
+  u16 t = was + u" konnte nicht gespeichert werden.\n\nDatei: " + text::FromUtf8(fs::NativePath(datei));
+  const u16 grund = fs::ErrorText(fs::LastError());
+  if (!grund.empty()) t += u"\nGrund: " + grund;
+  gui::Warn(t);
 }
 
 int SchonGespielt(int mark) { return mark >= FragenZaehler ? 1 : 0; }
@@ -260,8 +280,9 @@ int SchonGespielt(int mark) { return mark >= FragenZaehler ? 1 : 0; }
 int QuizSpielbar(int number) {
   if (number < 0 || number > 999 || !AlleFragen[number]) return 0;
   const QuizType& q = *AlleFragen[number];
-  // A right answer that names no shown answer could never be chosen.
-  return q.Loesung != 0 && q.LoesungGueltig() && !SchonGespielt(q.Heute) ? 1 : 0;
+  // A right answer that names no shown answer could never be chosen; a slot
+  // without text (an empty number the editor looked at) is no question.
+  return !q.Frage.empty() && q.Loesung != 0 && q.LoesungGueltig() && !SchonGespielt(q.Heute) ? 1 : 0;
 }
 
 u16 MedienPfad(const u16& path) {

@@ -56,9 +56,14 @@ int QuizExistiert(int number);
 int FreieNummer();
 int PruefeQuizNummer(int number);
 // Writes the record of the source slot into the user's question file as
-// question number. 0 when written; non-zero when nothing or not all could be
-// written (user declined a change of characters, or the file could not be written).
+// question number, all keys in one write: the file holds the whole question
+// or its previous state. 0 when written; 1 when the user declined a change
+// of characters; 2 when the file could not be read or written (fs::LastError
+// tells why). Nothing is written unless the result is 0.
 int SpeichereQuiz(int quelle, int number);
+// Tells the user in a message box that something could not be saved: was
+// ("Die Frage 5"), the file and the reason of fs::LastError().
+void MeldeSpeicherFehler(const u16& was, const u16& datei);
 int QuizSpielbar(int number);
 int SchonGespielt(int mark);
 // Where a picture or sound is found: the path itself when it can be read,

@@ -19,12 +19,12 @@ void FokusAufCanvas() {
 
 bool SpielModus() { return Modus == 1 || Modus == 4; }
 
-// The slot holds a question whose right answer is one of the shown answers;
-// whether it is blocked does not matter here.
+// The slot holds a question (it has a text) whose right answer is one of the
+// shown answers; whether it is blocked does not matter here.
 bool Beantwortbar(int nr) {
   if (nr < 0 || nr > 999 || !AlleFragen[nr]) return false;
   const QuizType& q = *AlleFragen[nr];
-  return q.Loesung != 0 && q.LoesungGueltig();
+  return !q.Frage.empty() && q.Loesung != 0 && q.LoesungGueltig();
 }
 
 int ListenLaenge() { return std::clamp(ErlaubteFragen, 0, static_cast<int>(ListenFragen.size()) - 1); }

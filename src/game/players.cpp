@@ -62,6 +62,20 @@ int TextMittig(const u16& text, int x, int y) {
   return 0;
 }
 
+u16 Gekuerzt(const u16& text, float breite) {
+  draw::Surface* s = draw::Target();
+  if (!s || s->ScaleX() <= 0.0f) return text;
+  auto passt = [&](const u16& t) { return static_cast<float>(s->TextWidth(t)) * s->ScaleX() <= breite; };
+  if (passt(text)) return text;
+  u16 kurz = text;
+  while (!kurz.empty()) {
+    kurz.pop_back();
+    while (!kurz.empty() && kurz.back() == u' ') kurz.pop_back();
+    if (passt(kurz + u"\u2026")) break;
+  }
+  return kurz + u"\u2026";
+}
+
 int Ziffer(int zahl, int stelle) {
   if (stelle < 1 || stelle > 18) return 0;
   const long long oben = static_cast<long long>(std::pow(10.0, stelle));
@@ -126,6 +140,8 @@ int MaleAnsage(int nummer) {
     SpielerPtr amZug = SpielerAmZug();
     kopf = u"Jetzt: " + (amZug ? amZug->Name : u16());
   }
+  // Long names stop short of the ranking panel (it begins at x 680).
+  kopf = Gekuerzt(kopf, 2 * (670 - 412) * SkalaX);
   TextMittig(kopf, T(412 * SkalaX), T(100 * SkalaY));
   s.SetFont(ComicFont36);
   TextMittig(u"Schwierigkeit:", T(412 * SkalaX), T(300 * SkalaY));
@@ -159,7 +175,7 @@ int MaleAnsage(int nummer) {
     if (!r || r->Name.empty()) break;
     TextMittig(text::Num(p + 1) + u".", T(750 * SkalaX), T((150 + 100 * p) * SkalaY));
     if (r->Punkte == 0) break;
-    TextMittig(r->Name, T(800 * SkalaX), T((185 + 100 * p) * SkalaY));
+    TextMittig(Gekuerzt(r->Name, 190 * SkalaX), T(800 * SkalaX), T((185 + 100 * p) * SkalaY));
     s.SetFont(ComicFont20);
     TextMittig(text::Num(r->Punkte) + u" Punkte", T(820 * SkalaX), T((157 + 100 * p) * SkalaY));
   }

@@ -24,6 +24,9 @@ int RangSpieler(int platz);
 int MaleAnsage(int nummer);
 int TextMittig(const u16& text, int x, int y);
 int Ziffer(int zahl, int stelle);
+// `text` as it fits `breite` pixels of the layout in the current font and
+// scale of the drawing target: shortened with "…" when it is too wide.
+u16 Gekuerzt(const u16& text, float breite);
 // The player whose turn it is: element FragenZaehler mod SpielerAnzahl of
 // Spieler (element 0 while no players are taken); may be empty.
 SpielerPtr SpielerAmZug();

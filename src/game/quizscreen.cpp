@@ -3,12 +3,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "app/eventloop.h"
 #include "app/startup.h"
 #include "catalogue/questions.h"
 #include "game/gameflow.h"
 #include "game/players.h"
+#include "platform/fs/fs.h"
 #include "platform/text.h"
 #include "ui/mainwindow.h"
 
@@ -23,23 +25,36 @@ void Bild(draw::Surface& s, const draw::ImagePtr& img, float x, float y) {
 // The backgrounds are 1022 x 660; this stretches them over the layout.
 void HintergrundSkala(draw::Surface& s) { s.SetScale(1.003f * SkalaX, 1.163f * SkalaY); }
 
-// The question picture of the last paint, kept while the same name is shown.
-struct BildCache {
+// The pictures of the last paints by name, pictures that failed to load
+// included: a question shows its picture and, with the solution, a second
+// one, and neither is decoded again at every repaint. A name that did not
+// load stays unloaded until it leaves the cache (another question's pictures
+// push it out), so a file put in place later is still found.
+struct GemerktesBild {
   u16 name;
-  draw::ImagePtr bild;
+  draw::ImagePtr bild;  // nullptr: the name did not load
 };
-BildCache g_bild;
+std::vector<GemerktesBild> g_bilder;
+constexpr size_t kGemerkteBilder = 4;
 
 draw::ImagePtr LadeFragenBild(const u16& name) {
-  if (name == g_bild.name && g_bild.bild) return g_bild.bild;
+  for (size_t i = 0; i < g_bilder.size(); ++i)
+    if (g_bilder[i].name == name) {
+      std::rotate(g_bilder.begin(), g_bilder.begin() + i, g_bilder.begin() + i + 1);
+      return g_bilder.front().bild;
+    }
+  // The archive first, then the user's own pictures in the data folder; the
+  // name is a file name there, whatever folders it claims.
   draw::ImagePtr img = draw::Image::Load(BilderPfad + name);
-  if (!img) img = draw::Image::Load(DatenPfad + u"Daten/" + name);
-  g_bild.name = name;
-  g_bild.bild = img;
+  if (!img) img = draw::Image::Load(DatenPfad + u"Daten/" + fs::FileName(name));
+  g_bilder.insert(g_bilder.begin(), GemerktesBild{name, img});
+  if (g_bilder.size() > kGemerkteBilder) g_bilder.pop_back();
   return img;
 }
 
 }  // namespace
+
+void VergissFragenBilder() { g_bilder.clear(); }
 
 // ---------------------------------------------------------------- text box
 
@@ -160,6 +175,8 @@ int Abblende() {
     s.SetAlpha(Abblenden);
     Bild(s, LeerHintergrundBild, 0, 0);
     Abblenden -= 0.05f;
+    // The fade is over for this game: its picture is decoded again when the next one starts.
+    if (Abblenden < 0.05f && LeerHintergrundBild) LeerHintergrundBild->DropCaches();
   }
   return 0;
 }
@@ -169,22 +186,31 @@ int MaleKeineFrage() {
   if (!ziel) return 0;
   draw::Surface& s = *ziel;
   // Centred in the stage left of the ranking panel, on a strip as the
-  // announcement texts are.
+  // announcement texts are; the hint in two lines.
+  const size_t teil = KEINE_FRAGE_HINWEIS.find(u" oder ");
+  const u16 zeile1 = teil == u16::npos ? KEINE_FRAGE_HINWEIS : KEINE_FRAGE_HINWEIS.substr(0, teil);
+  const u16 zeile2 = teil == u16::npos ? u16() : KEINE_FRAGE_HINWEIS.substr(teil + 1);
   const int b1 = ComicFont36 ? ComicFont36->TextWidth(KEINE_FRAGE_TEXT) : 0;
-  const int b2 = ComicFont20 ? ComicFont20->TextWidth(KEINE_FRAGE_HINWEIS) : 0;
-  const float streifen = static_cast<float>(std::max({b1, b2, 300})) * Skala * 1.1f;
+  const int b2 = ComicFont20 ? std::max(ComicFont20->TextWidth(zeile1), ComicFont20->TextWidth(zeile2)) : 0;
+  // In a narrow window the whole message shrinks so that it ends before the
+  // ranking panel (from x 680) and stays inside the canvas.
+  const float breit = static_cast<float>(std::max({b1, b2, 300})) * 1.1f;
+  const float platz = 2.0f * (670 - 412) * SkalaX;
+  const float sk = std::min(Skala, platz / breit);
+  const float streifen = breit * sk;
   s.SetBlend(draw::Blend::Alpha);
   s.SetAlpha(0.75f);
   s.SetColor(255, 255, 255);
-  s.SetScale(streifen / 384.0f, 1.25f * Skala);
-  Bild(s, LoecherigBild, 412 * SkalaX - streifen / 2, 330 * SkalaY - 50 * Skala);
+  s.SetScale(streifen / 384.0f, 1.5f * sk);
+  Bild(s, LoecherigBild, 412 * SkalaX - streifen / 2, 330 * SkalaY - 50 * sk);
   s.SetAlpha(1.0f);
-  s.SetScale(Skala, Skala);
+  s.SetScale(sk, sk);
   s.SetColor(121, 0, 0);
   s.SetFont(ComicFont36);
   TextMittig(KEINE_FRAGE_TEXT, T(412 * SkalaX), T(330 * SkalaY));
   s.SetFont(ComicFont20);
-  TextMittig(KEINE_FRAGE_HINWEIS, T(412 * SkalaX), T(330 * SkalaY + 45 * Skala));
+  TextMittig(zeile1, T(412 * SkalaX), T(330 * SkalaY + 45 * sk));
+  TextMittig(zeile2, T(412 * SkalaX), T(330 * SkalaY + 72 * sk));
   return 0;
 }
 
@@ -333,16 +359,37 @@ int MaleBild(const u16& datei) {
   return 0;
 }
 
+draw::ImagePtr MusicalSymbolBild(char16_t zeichen) {
+  // Every symbol is decoded once and shared by the quiz screen and the
+  // editor's preview; a character without a picture is remembered as such.
+  static std::map<u16, draw::ImagePtr> symbole;
+  const u16 pfad = MusicalPfad + MusicalBildName(zeichen);
+  auto it = symbole.find(pfad);
+  if (it != symbole.end()) return it->second;
+  draw::ImagePtr img = draw::Image::Load(pfad);
+  symbole.emplace(pfad, img);
+  return img;
+}
+
 int MaleMusicalZeile(const u16& musical) {
   if (musical.empty()) return 0;
   draw::Surface* ziel = draw::Target();
   if (!ziel) return 0;
   draw::Surface& s = *ziel;
-  if (musical != LetztesMusical || MusicalBild.size() != musical.size() + 1) {
+  // The row starts at 590 (logical) and ends at the canvas's right edge: a
+  // longer line is cut after the last symbol that starts inside the canvas.
+  const float start = 590 * SkalaX;
+  const float platz = static_cast<float>(s.Width()) - start;
+  if (musical != LetztesMusical || MusicalBild.empty()) {
     LetztesMusical = musical;
-    MusicalBild.assign(musical.size() + 1, nullptr);
-    for (size_t i = 0; i < musical.size(); ++i)
-      MusicalBild[i + 1] = draw::Image::Load(MusicalPfad + MusicalBildName(musical[i]));
+    MusicalBild.assign(1, nullptr);
+    int versatz = 0;
+    const size_t n = std::min(musical.size(), kMusicalZeichenHoechstens);
+    for (size_t i = 0; i < n && versatz < platz; ++i) {
+      draw::ImagePtr img = MusicalSymbolBild(musical[i]);
+      MusicalBild.push_back(img);
+      if (img) versatz = T(versatz + img->Width() * 0.4f);
+    }
   }
   int versatz = 0;
   for (size_t i = 1; i < MusicalBild.size(); ++i) {
@@ -350,7 +397,8 @@ int MaleMusicalZeile(const u16& musical) {
     s.SetScale(0.4f * Skala, 0.4f * Skala);
     const draw::ImagePtr& img = MusicalBild[i];
     if (!img) continue;
-    s.DrawImage(*img, 590 * SkalaX + versatz, 80);
+    if (versatz >= platz) break;  // the canvas got narrower since the line was loaded
+    s.DrawImage(*img, start + versatz, 80);
     versatz = T(versatz + img->Width() * 0.4f);
   }
   return 0;

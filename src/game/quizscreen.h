@@ -27,9 +27,11 @@ using TTextFieldPtr = std::shared_ptr<TTextField>;
 
 inline float Abblenden = 0.0f;
 inline int TextZeilen = 0;
-// Symbol pictures of the current Musical string at positions 1..length
-// (position 0 unused); as long as the string, however long it is.
+// Symbol pictures of the current Musical string at positions 1.. (position 0
+// unused): the characters whose symbols start inside the canvas, at most
+// kMusicalZeichenHoechstens of them; the rest of a longer line is not shown.
 inline std::vector<draw::ImagePtr> MusicalBild;
+inline constexpr size_t kMusicalZeichenHoechstens = 256;
 inline u16 LetztesMusical;
 inline int TextFeldZeilenHoehe = 0;
 inline std::array<TTextFieldPtr, 9> TextFelder;
@@ -43,6 +45,12 @@ int MaleFrage();
 int SchreibeText(int x, int y, int breite, const u16& text, int zeile);
 int MaleBild(const u16& datei);
 int MaleMusicalZeile(const u16& musical);
+// The picture of one music symbol, loaded once and shared; nullptr when the
+// character has none.
+draw::ImagePtr MusicalSymbolBild(char16_t zeichen);
+// Forgets the question pictures remembered between paints (also those that
+// could not be loaded), after the user brought in a new picture.
+void VergissFragenBilder();
 int MaleListe(int verschiebung);
 // Shown on the announcement background while the game has no playable question.
 int MaleKeineFrage();

@@ -96,6 +96,37 @@ u16 DecodeWithBom(std::string_view b) {
   return FromLatin1(b);
 }
 
+bool IsUtf8WithNonAscii(std::string_view s) {
+  bool beyond = false;
+  size_t i = 0;
+  while (i < s.size()) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80) { ++i; continue; }
+    int len = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+    if (len == 0 || i + len > s.size()) return false;
+    char32_t cp = c & (len == 2 ? 0x1F : len == 3 ? 0x0F : 0x07);
+    for (int k = 1; k < len; ++k) {
+      unsigned char cc = static_cast<unsigned char>(s[i + k]);
+      if ((cc & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (cc & 0x3F);
+    }
+    static const char32_t minimum[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < minimum[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    beyond = true;
+    i += len;
+  }
+  return beyond;
+}
+
+u16 DecodeTextFile(std::string_view b) {
+  if (b.size() >= 2) {
+    unsigned char b0 = static_cast<unsigned char>(b[0]), b1 = static_cast<unsigned char>(b[1]);
+    bool utf8Bom = b.size() >= 3 && b0 == 0xEF && b1 == 0xBB && static_cast<unsigned char>(b[2]) == 0xBF;
+    if (utf8Bom || (b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF)) return DecodeWithBom(b);
+  }
+  return IsUtf8WithNonAscii(b) ? FromUtf8(b) : FromLatin1(b);
+}
+
 u16 Ascii(std::string_view s) { return FromLatin1(s); }
 
 u16 ToUpperAscii(u16 s) {

@@ -23,6 +23,14 @@ std::string ToLatin1(std::u16string_view s);
 // with a byte-order mark, otherwise Latin-1. An odd trailing byte of UTF-16 is dropped.
 u16 DecodeWithBom(std::string_view bytes);
 
+// Whether bytes are valid UTF-8 (no overlong forms, no surrogates) and hold
+// at least one character beyond ASCII: text a modern editor saved as UTF-8
+// without a byte-order mark. Latin-1 text with umlauts practically never is.
+bool IsUtf8WithNonAscii(std::string_view bytes);
+// DecodeWithBom, but bytes without a mark that IsUtf8WithNonAscii accepts
+// are read as UTF-8.
+u16 DecodeTextFile(std::string_view bytes);
+
 // ASCII literals as UTF-16 (u"" literals are fine too; this is for std::string input).
 u16 Ascii(std::string_view s);
 

@@ -13,6 +13,7 @@
 #include "game/players.h"
 #include "game/quizscreen.h"
 #include "game/sound.h"
+#include "platform/diagnostic.h"
 #include "platform/fs/fs.h"
 #include "platform/text.h"
 #include "ui/infowindow.h"
@@ -67,112 +68,130 @@ void MenuPlayNachListe() {
 
 }  // namespace
 
+namespace {
+
+// One helper per mode that Mdi::StartAls enters.
+
+// Back from a test game to the question editor, whose panel is still shown.
+void ZurueckZumEditor() {
+  Zeige(Panel[Mdi::PAN_LEER]);
+  FesteFrage = 0;
+  Modus = 3;
+  Verstecke(HauptCanvas);
+  Mdi::SwitchSomeMenus({11, 12, 15, 2}, {13, 14});
+  Werkzeuge({0, 5, 1});
+  Mdi::SetzeStatusText(3);
+}
+
+void Startbildschirm() {
+  Zeige(Panel[Mdi::PAN_LEER]);
+  Mdi::SwitchSomeMenus({11, 13, 14, 35}, {2, 12, 15, 21, 22, 23, 24, 31, 32, 34, 38});
+  Verstecke(Panel[Mdi::PANEL_LISTE]);
+  Verstecke(Panel[Mdi::PAN_EDIT]);
+  Verstecke(Panel[Mdi::PAN_MULTI]);
+  Mdi::SpielerUebernehmen();
+  Verstecke(HauptCanvas);
+  Zeige(Panel[Mdi::PAN_LEER]);
+  if (Symbolleiste) {
+    Symbolleiste->SetColor(155, 155, 155);
+    Symbolleiste->EnableItem(1);
+    if (SpielBereit == 0) Symbolleiste->DisableItem(1);
+    Symbolleiste->EnableItem(4);
+    Symbolleiste->EnableItem(7);
+  }
+  Spielschritt = 0;
+  Zeige(HauptFenster);
+  if (SpielBereit == 0) Mdi::StartAls(5);
+  Mdi::SetzeStatusText(5);
+}
+
+// The canvas shown with the keyboard focus, the game waiting for its first tick.
+void SpielBeginnt() {
+  Mdi::SwitchSomeMenus({11, 12, 13, 15, 2}, {14});
+  Zeige(HauptCanvas);
+  if (HauptCanvas) HauptCanvas->Focus();
+  SpielBereit = 0;
+  Spielschritt = 0;
+}
+
+// Test game of the question in the editor.
+void TestSpiel() {
+  Mdi::EditFensterSoEintragen(999);
+  FesteFrage = 999;
+  Modus = 4;
+  SpielBeginnt();
+  Werkzeuge({0});
+  Mdi::SetzeStatusText(2);
+}
+
+void Spiel() {
+  Abblenden = 1.0f;
+  SpielBeginnt();
+  {
+    const u16 datei = FragenListeDatei;  // a copy: the list layer may reset the global first
+    FrageListeFuerSpiel(datei);
+  }
+  Werkzeuge({0});
+  Mdi::SetzeStatusText(1);
+}
+
+void ListenEditor() {
+  Mdi::SwitchSomeMenus({11, 15, 2}, {12, 13, 14});
+  Zeige(Panel[Mdi::PAN_LEER]);
+  Zeige(Panel[Mdi::PANEL_LISTE]);
+  for (int i = 0; i <= ThemenBis(); ++i)
+    if (Button[Mdi::BUTTON_THEMA + i]) Button[Mdi::BUTTON_THEMA + i]->SetText(Themen[i]);
+  Werkzeuge({0, 5, 4});
+  FrageListeAnwenden();
+  Mdi::SetzeStatusText(4);
+}
+
+void FragenEditor() {
+  Mdi::SwitchSomeMenus({11, 12, 15, 2}, {13, 14});
+  Zeige(Panel[Mdi::PAN_LEER]);
+  Zeige(Panel[Mdi::PAN_EDIT]);
+  EditorBereicheFuellen();
+  Werkzeuge({0, 5, 1});
+  Mdi::SetzeStatusText(3);
+}
+
+void SpielerFormular() {
+  Mdi::SwitchSomeMenus({11, 12, 15, 2}, {13, 14});
+  Zeige(Panel[Mdi::PAN_LEER]);
+  Zeige(Panel[Mdi::PAN_MULTI]);
+  Werkzeuge({0});
+  if (HauptFenster) HauptFenster->SetStatusText(kSpielerFormText);
+  if (TextFeld[Mdi::TEXT_PLAYER]) TextFeld[Mdi::TEXT_PLAYER]->Focus();
+}
+
+}  // namespace
+
 int Mdi::StartAls(int neu) {
   NeuMalen = 1;
+  // A game left during its announcement must not take its sound stage along.
+  if (neu == 1) AnsageTon = 0;
   DisableAllTools();
   Vormode = Modus;
   Modus = neu;
 
   switch (Modus) {
     case 0:
-      if (Vormode == 4) {
-        // back from a test game to the question editor, whose panel is still shown
-        Zeige(Panel[PAN_LEER]);
-        FesteFrage = 0;
-        Modus = 3;
-        Verstecke(HauptCanvas);
-        SwitchSomeMenus({11, 12, 15, 2}, {13, 14});
-        Werkzeuge({0, 5, 1});
-        SetzeStatusText(3);
-      } else {
-        Zeige(Panel[PAN_LEER]);
-        SwitchSomeMenus({11, 13, 14, 35}, {2, 12, 15, 21, 22, 23, 24, 31, 32, 34, 38});
-        Verstecke(Panel[PANEL_LISTE]);
-        Verstecke(Panel[PAN_EDIT]);
-        Verstecke(Panel[PAN_MULTI]);
-        SpielerUebernehmen();
-        Verstecke(HauptCanvas);
-        Zeige(Panel[PAN_LEER]);
-        if (Symbolleiste) {
-          Symbolleiste->SetColor(155, 155, 155);
-          Symbolleiste->EnableItem(1);
-          if (SpielBereit == 0) Symbolleiste->DisableItem(1);
-          Symbolleiste->EnableItem(4);
-          Symbolleiste->EnableItem(7);
-        }
-        Spielschritt = 0;
-        Zeige(HauptFenster);
-        if (SpielBereit == 0) StartAls(5);
-        SetzeStatusText(5);
-      }
+      if (Vormode == 4) ZurueckZumEditor();
+      else Startbildschirm();
       break;
-
     case 1:
-      if (Vormode != 0) {
-        // test game of the question in the editor
-        EditFensterSoEintragen(999);
-        FesteFrage = 999;
-        Modus = 4;
-        SwitchSomeMenus({11, 12, 13, 15, 2}, {14});
-        Zeige(HauptCanvas);
-        if (HauptCanvas) HauptCanvas->Focus();
-        SpielBereit = 0;
-        Spielschritt = 0;
-        Werkzeuge({0});
-        SetzeStatusText(2);
-      } else {
-        SwitchSomeMenus({11, 12, 13, 15, 2}, {14});
-        Zeige(HauptCanvas);
-        if (HauptCanvas) HauptCanvas->Focus();
-        Abblenden = 1.0f;
-        SpielBereit = 0;
-        Spielschritt = 0;
-        {
-          const u16 datei = FragenListeDatei;  // a copy: the list layer may reset the global first
-          FrageListeFuerSpiel(datei);
-        }
-        Werkzeuge({0});
-        SetzeStatusText(1);
-      }
+      // from the start screen a game; from anywhere else a test game
+      if (Vormode != 0) TestSpiel();
+      else Spiel();
       break;
-
-    case 2:
-      SwitchSomeMenus({11, 15, 2}, {12, 13, 14});
-      Zeige(Panel[PAN_LEER]);
-      Zeige(Panel[PANEL_LISTE]);
-      for (int i = 0; i <= ThemenBis(); ++i)
-        if (Button[BUTTON_THEMA + i]) Button[BUTTON_THEMA + i]->SetText(Themen[i]);
-      Werkzeuge({0, 5, 4});
-      FrageListeAnwenden();
-      SetzeStatusText(4);
-      break;
-
-    case 3:
-      SwitchSomeMenus({11, 12, 15, 2}, {13, 14});
-      Zeige(Panel[PAN_LEER]);
-      Zeige(Panel[PAN_EDIT]);
-      if (BereichAuswahl) {
-        BereichAuswahl->ClearItems();
-        for (int i = 0; i <= ThemenBis(); ++i) BereichAuswahl->AddItem(Themen[i]);
-      }
-      Werkzeuge({0, 5, 1});
-      SetzeStatusText(3);
-      break;
-
-    case 5:
-      SwitchSomeMenus({11, 12, 15, 2}, {13, 14});
-      Zeige(Panel[PAN_LEER]);
-      Zeige(Panel[PAN_MULTI]);
-      Werkzeuge({0});
-      if (HauptFenster) HauptFenster->SetStatusText(kSpielerFormText);
-      if (TextFeld[TEXT_PLAYER]) TextFeld[TEXT_PLAYER]->Focus();
-      break;
-
-    default:
-      break;
+    case 2: ListenEditor(); break;
+    case 3: FragenEditor(); break;
+    case 5: SpielerFormular(); break;
+    default: break;
   }
 
   if (FragenListeDatei.empty() && Menu[MENU_PLAY]) Menu[MENU_PLAY]->Disable();
+  SpielAssetsBereithalten(Modus);
   return 0;
 }
 
@@ -213,7 +232,7 @@ int Mdi::Event(gui::Object* source) {
     case gui::GadgetClass::Toolbar: {
       if (g != Symbolleiste) return 0;
       int item = EreignisDaten(g);
-      gui::Diagnostic("switch toolbar " + std::to_string(item));
+      platform::Diagnostic("switch toolbar " + std::to_string(item));
       switch (item) {
         case TOOL_EXIT: StartAls(0); break;
         case TOOL_PLAY: StartAls(1); break;
@@ -286,7 +305,7 @@ int Mdi::DisableAllTools() {
   if (!Symbolleiste) return 0;
   for (int i = 0; i <= 15; ++i) {
     Symbolleiste->DisableItem(i);
-    gui::Diagnostic("DISABLE " + std::to_string(i) + " " + std::to_string(Symbolleiste->ItemCount()));
+    platform::Diagnostic("DISABLE " + std::to_string(i) + " " + std::to_string(Symbolleiste->ItemCount()));
   }
   Symbolleiste->EnableItem(8);
   Symbolleiste->EnableItem(9);

@@ -15,6 +15,7 @@ int InfoFenster::FormLoad() {
   }
   InfoFensterGadget =
       gui::CreateWindow(u"{{Informations}}", x, y, breite, hoehe, HauptFenster, gui::WindowTitle | gui::WindowTool);
+  InfoFensterGadget->KeepOnScreen(breite, hoehe);  // where the screen is small or scaled up
   InfoFensterGadget->SetColor(155, 155, 155);
   InfoFensterGadget->Hide();
   InfoGadget[BUT_OK] = gui::CreateButton(u"{{OK}}", 500, 410, 100, 24, InfoFensterGadget);

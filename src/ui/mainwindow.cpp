@@ -64,8 +64,9 @@ void BaueListenForm(gui::Gadget* wurzel) {
   ListenCanvas->SetFollow(gui::EdgeLeft | gui::EdgeTop);
   AktualisierenButton = gui::CreateButton(u"Aktualisieren", 700, 390, 100, 40, liste);
   Panel[Mdi::PAN_REIHE] = gui::CreateGroupBox(u"Reihenfolge beim Spiel", 320, 360, 350, 70, liste);
-  Button[Mdi::BUT_REIHE_Z] = gui::CreateRadioButton(u"zufällig", 10, 0, 100, 25, Panel[Mdi::PAN_REIHE]);
-  Button[Mdi::BUT_REIHE_R] = gui::CreateRadioButton(u"der Reihe nach", 10, 25, 100, 25, Panel[Mdi::PAN_REIHE]);
+  // Wide enough for the whole caption in the script-less dialog font.
+  Button[Mdi::BUT_REIHE_Z] = gui::CreateRadioButton(u"zufällig", 10, 0, 160, 25, Panel[Mdi::PAN_REIHE]);
+  Button[Mdi::BUT_REIHE_R] = gui::CreateRadioButton(u"der Reihe nach", 10, 25, 160, 25, Panel[Mdi::PAN_REIHE]);
   Button[Mdi::BUT_REIHE_Z]->SetChecked(true);
 
   gui::Gadget* grade = gui::CreatePanel(10, 30, 150, 160, liste, gui::PanelSunken);
@@ -145,12 +146,15 @@ void BauePlayerForm(gui::Gadget* wurzel) {
     gui::Gadget* name = gui::CreateTextField(30, 80 * i + 100, 260, 50, multi);
     name->SetFont(24);
     name->SetKeyFilter(Mdi::Buchstaben, name);
+    name->SetMaxLength(10);  // pasted names too
     TextFeld[Mdi::TEXT_PLAYER + i] = name;
     gui::Gadget* alter = gui::CreateTextField(300, 80 * i + 100, 60, 50, multi);
     alter->SetFont(24);
     alter->SetKeyFilter(Mdi::NurZahlen, alter);
     TextFeld[Mdi::TEXT_ALTER + i] = alter;
   }
+  // Enter in the form presses "Weiter" (only while the form is shown).
+  HauptFenster->SetDefaultButton(Button[Mdi::BUT_MULTI]);
   for (int i = 1; i <= 4; ++i) {
     TextFeld[Mdi::TEXT_PLAYER + i]->Hide();
     TextFeld[Mdi::TEXT_ALTER + i]->Hide();
@@ -177,7 +181,10 @@ int Mdi::FormLoad() {
   Symbolleiste = gui::CreateToolbar(BilderPfad + u"NewToolbar.png", HauptFenster);
   Mdi::DisableAllTools();
 
-  gui::Gadget* wurzel = gui::CreatePanel(-2, 0, FensterBreite, FensterHoehe, HauptFenster, gui::PanelSunken);
+  WarteAufFensterBilder();
+  // Scrolls when a small or scaled-up screen cuts the mode panel shown.
+  gui::Gadget* wurzel =
+      gui::CreatePanel(-2, 0, FensterBreite, FensterHoehe, HauptFenster, gui::PanelSunken | gui::PanelScroll);
   Panel[PAN_LEER] = wurzel;
   wurzel->SetFollow(gui::EdgeAll);
   draw::PixmapPtr leer =

@@ -2,8 +2,13 @@
 #include "app/startup.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "app/eventloop.h"
+#include "game/quizscreen.h"
+#include "game/sound.h"
 #include "ini/ini.h"
 #include "platform/fs/fs.h"
 #include "support/sandbox.h"
@@ -105,4 +110,112 @@ TEST(Startup, ListLinesLeavingTheTemplateFolderCopyNothing) {
   SetzePfade();
 }
 
+TEST(Startup, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {
+  Sandbox box;
+  testing_support::UseDataFolderIn(box);
+  const std::string d = "Brelquisto/Parlavinto/";
+  struct Fall {
+    std::string name;
+    bool weg;
+  } const faelle[] = {
+      {d + ".Fragen 0.dat.Ab3xYz", true},
+      {d + ".Parlavinto.Ini.000000", true},
+      {d + ".info.html.q1W2e3", true},           // a template of the first-run copy
+      {d + "Daten/.Mein Bild.PNG.abcdef", true},  // a picture the editor copied
+      {d + "Daten/Spiele/.Klasse 5.lst.ZZZZZZ", true},
+      {d + ".notes.abcdef", false},              // not a file the program writes
+      {d + ".Fragen 0.dat.abcde", false},        // five characters
+      {d + ".Fragen 0.dat.abc-ef", false},
+      {d + "Fragen 0.dat.abcdef", false},        // no leading dot
+      {d + ".Fragen 0.dat", false},
+      {d + "Daten/.text.txt.abcdef", false},
+      {d + "Daten/Spiele/.Fragen 0.dat.abcdef", false},  // ours, but not in this folder
+      {d + "Daten/Spiele/.a.lst.abcdef/x", false},        // a folder of that name
+  };
+  for (const auto& f : faelle) box.Write(f.name, "x");
+  // a save running right now (another instance) holds its file
+  box.Write(d + ".Fragen 0.dat.LOCKED", "x");
+  int fd = open((box.Dir() + "/" + d + ".Fragen 0.dat.LOCKED").c_str(), O_RDONLY);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(0, flock(fd, LOCK_EX));
+  // a link never leads the clean-up elsewhere
+  box.Write("elsewhere.dat", "keep");
+  symlink((box.Dir() + "/elsewhere.dat").c_str(), (box.Dir() + "/" + d + ".Fragen 0.dat.linked").c_str());
+
+  EXPECT_EQ(5, EntferneVerwaisteTempDateien());
+  for (const auto& f : faelle) EXPECT_EQ(!f.weg, box.Exists(f.name)) << f.name;
+  EXPECT_TRUE(box.Exists(d + ".Fragen 0.dat.LOCKED"));
+  EXPECT_EQ("keep", box.Read("elsewhere.dat"));
+  close(fd);
+  EXPECT_EQ(1, EntferneVerwaisteTempDateien());
+  EXPECT_FALSE(box.Exists(d + ".Fragen 0.dat.LOCKED"));
+  SetzePfade();
+}
+
 }  // namespace
+
+// What a game needs first (empty background, announcement, counter and the
+// announcement's sounds) is decoded in every mode; the question screen's
+// pictures only while a game mode is shown, the jingles once played there.
+TEST(Startup, GameAssetsFollowTheMode) {
+  Sandbox box;
+  testing_support::UseDataFolderIn(box);
+  audio::UseCaptureDevice(48000);
+  LadeBilder();
+  LadeToene();
+  std::vector<draw::ImagePtr> ansage = {LeerHintergrundBild, HighScoreBild, LoecherigBild, BlackRahmenBild};
+  ansage.insert(ansage.end(), ZaehlerBild.begin(), ZaehlerBild.end());
+  ansage.insert(ansage.end(), ZifferBild.begin(), ZifferBild.end());
+  std::vector<draw::ImagePtr> frage = {HintergrundBild};
+  frage.insert(frage.end(), PfeilBild.begin(), PfeilBild.begin() + 5);
+  const int jingles[] = {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26};
+  auto voll = [](const draw::ImagePtr& b) { return size_t(b->Width()) * b->Height() * 4; };
+  auto warte = [] {
+    draw::WaitForPrefetch();
+    audio::WaitForDecoding();
+  };
+  for (const auto& b : ansage) ASSERT_TRUE(b);
+  for (const auto& b : frage) ASSERT_TRUE(b);
+  for (int t : jingles) ASSERT_TRUE(Ton[t]) << t;
+  for (const auto& b : ansage) EXPECT_EQ(0u, b->CachedBytes()) << "nothing is decoded while starting";
+  EXPECT_EQ(0u, audio::DecodedBytes(Ton[31]));
+  WarteAufFensterBilder();
+  ASSERT_TRUE(LeerHintergrundPixmap && NamensboxPixmap) << "the first window's pixmaps are ready";
+
+  auto pruefe = [&](int modus, float abblenden) {
+    SCOPED_TRACE(testing::Message() << "mode " << modus << ", fade " << abblenden);
+    Abblenden = abblenden;
+    SpielAssetsBereithalten(modus);
+    warte();
+    const bool spiel = modus == 1 || modus == 4;
+    for (const auto& b : ansage) {
+      const bool gebraucht = b != LeerHintergrundBild || !spiel || abblenden > 0;
+      EXPECT_EQ(gebraucht ? voll(b) : 0u, b->CachedBytes());
+    }
+    for (const auto& b : frage) EXPECT_EQ(spiel ? voll(b) : 0u, b->CachedBytes());
+    EXPECT_GT(audio::DecodedBytes(Ton[31]), 0u);
+    EXPECT_GT(audio::DecodedBytes(Ton[32]), 0u);
+    for (int t : jingles) EXPECT_EQ(0u, audio::DecodedBytes(Ton[t])) << "slot " << t << " waits for its playing";
+    if (spiel) {
+      audio::CueSound(Ton[13]);
+      EXPECT_GT(audio::DecodedBytes(Ton[13]), 0u);
+    }
+  };
+  pruefe(5, 0.0f);  // the player form at start
+  pruefe(1, 1.0f);  // a game: fades in
+  pruefe(0, 0.0f);
+  pruefe(3, 0.0f);
+  pruefe(4, 0.0f);  // a test game: no fade
+  pruefe(2, 0.0f);
+
+  // Scaled copies are made for one canvas size: leaving a game frees them.
+  SpielAssetsBereithalten(1);
+  warte();
+  draw::Surface s;
+  s.Resize(640, 480);
+  s.SetScale(0.7f, 0.7f);
+  s.DrawImage(*LoecherigBild, 0, 0);
+  EXPECT_GT(LoecherigBild->CachedBytes(), voll(LoecherigBild));
+  SpielAssetsBereithalten(5);
+  EXPECT_EQ(voll(LoecherigBild), LoecherigBild->CachedBytes());
+}

@@ -4,13 +4,17 @@
 // the topic selection.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/eventloop.h"
 #include "app/startup.h"
 #include "catalogue/editor.h"
+#include "catalogue/lists.h"
 #include "catalogue/questions.h"
 #include "game/gameflow.h"
 #include "game/players.h"
@@ -20,6 +24,8 @@
 #include "platform/gui/gadgets.h"
 #include "platform/gui/gui.h"
 #include "platform/text.h"
+#include "support/built_window.h"
+#include "support/hostile.h"
 #include "support/sandbox.h"
 #include "ui/mainwindow.h"
 
@@ -83,15 +89,14 @@ class EditorTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (box) return;
-    box = new testing_support::Sandbox;
-    gui::Init(0, nullptr);
+    static testing_support::Sandbox eigene;  // removed when the process ends
+    box = &eigene;
+    testing_support::BuiltWindow();
     testing_support::UseDataFolderIn(*box);
-    for (auto& s : Spieler) s = std::make_shared<SpielerTyp>();
     Themen = {};
     Themen[0] = u"Oper";
     Themen[1] = u"Jazz";
     ThemenAnzahl = 2;
-    Mdi::FormLoad();
   }
 
   void SetUp() override {
@@ -103,6 +108,7 @@ class EditorTest : public ::testing::Test {
     VergissDateiCache();
     for (auto& q : AlleFragen) q = QuizType::Create();
     EditorFrage = QuizType::Create();
+    EditorGeladen = false;
     EditorMusical.clear();
     Skala = 1.0f;
     antworten.clear();
@@ -457,11 +463,16 @@ TEST_F(EditorTest, TopicSelection) {
     EXPECT_EQ(c.index, WaehleEintrag(BereichAuswahl, c.text)) << text::ToUtf8(c.text);
     EXPECT_EQ(c.danach, BereichAuswahl->SelectedItem());
   }
-  // a topic not in the list is saved as the previous selection
+  // a topic not in the list selects nothing and stays the question's topic
   Frage(60, u"Thema")->Bereich = u"Rock";
   Lade(60);
+  EXPECT_EQ(-1, BereichAuswahl->SelectedItem());
   Mdi::EditFensterSoEintragen(999);
-  EXPECT_EQ(u"Oper", AlleFragen[60]->Bereich);
+  EXPECT_EQ(u"Rock", AlleFragen[60]->Bereich);
+  // the empty entry removes it
+  BereichAuswahl->SelectItem(2);
+  Mdi::EditFensterSoEintragen(999);
+  EXPECT_EQ(u"", AlleFragen[60]->Bereich);
 
   BereichAuswahl->ClearItems();
   EXPECT_EQ(-1, WaehleEintrag(BereichAuswahl, u""));
@@ -493,6 +504,181 @@ TEST_F(EditorTest, TestGamePlaysSlot999WithTheFormsContent) {
   EXPECT_EQ(3, Modus);
   EXPECT_EQ(u"Ungespeichert", FrageFeld->Text());
   EXPECT_EQ(42, Slider[Mdi::SLID_FRAGENR]->Value());
+}
+
+TEST_F(EditorTest, AFailedSaveIsReportedAndNothingActsAsIfItWereStored) {
+  std::vector<u16> gemeldet;
+  gui::SetWarnHandler([&](const u16& t) { gemeldet.push_back(t); });
+  for (int n = 1; n <= 3; ++n) Frage(n, u"Frage " + text::Num(n));
+  const u16 daten = DatenPfad;
+  // a file where the data folder should be: no one can write there, root neither
+  box->Write("kein-ordner", "x");
+  DatenPfad = box->Path("kein-ordner/");
+
+  Lade(4);
+  FrageFeld->SetText(u"Neu");
+  Mdi::EditorFensterSoSaven(4);
+  ASSERT_EQ(1u, gemeldet.size());
+  EXPECT_EQ(u"Die Frage 4 konnte nicht gespeichert werden.\n\nDatei: " + box->Path("kein-ordner/Fragen 0.dat") +
+                u"\nGrund: der Ordner fehlt",
+            gemeldet[0]);
+  EXPECT_EQ(u"", AlleFragen[4]->Frage);
+  EXPECT_EQ(0, QuizExistiert(4));
+  EXPECT_EQ(4, FreieNummer());
+  EXPECT_EQ(0, QuizSpielbar(4));
+  FragenListeDatei.clear();
+  LadeFrageListe(u"");
+  EXPECT_EQ(3, ErlaubteFragen);
+  EXPECT_EQ(u"Neu", FrageFeld->Text());  // the form keeps what was typed
+
+  // an existing question keeps what the file holds
+  Lade(2);
+  FrageFeld->SetText(u"Geändert");
+  antworten = {1};
+  Mdi::EditorFensterSoSaven(2);
+  ASSERT_EQ(2u, gemeldet.size());
+  EXPECT_EQ(u"Frage 2", AlleFragen[2]->Frage);
+
+  // once the folder is there again the same form saves
+  DatenPfad = daten;
+  antworten = {1};
+  Mdi::EditorFensterSoSaven(2);
+  EXPECT_EQ(2u, gemeldet.size());
+  EXPECT_EQ(u"Geändert", AlleFragen[2]->Frage);
+  EXPECT_EQ(u"Geändert", Gespeichert(2, u"Frage"));
+  gui::SetWarnHandler(nullptr);
+}
+
+TEST_F(EditorTest, TheTopicShownIsNeverChangedByOpeningTheEditor) {
+  Modus = 0;
+  Vormode = 0;
+  BereichAuswahl->ClearItems();  // as at start-up
+  Mdi::StartAls(3);
+  ASSERT_EQ(3, Modus);
+  EXPECT_EQ(3, BereichAuswahl->ItemCount());
+  EXPECT_EQ(-1, BereichAuswahl->SelectedItem()) << "nothing before a question is loaded";
+
+  Frage(12, u"Jazz?")->Bereich = u"Jazz";
+  Lade(12);
+  struct Schritt {
+    const char* name;
+    int waehle;  // entry the user picks before leaving, -1 none
+    u16 danach;
+  } const schritte[] = {{"loaded topic", -1, u"Jazz"}, {"the user's pick", 0, u"Oper"}, {"empty entry", 2, u""}};
+  for (const auto& s : schritte) {
+    SCOPED_TRACE(s.name);
+    if (s.waehle >= 0) BereichAuswahl->SelectItem(s.waehle);
+    Mdi::StartAls(0);
+    Mdi::StartAls(3);
+    ASSERT_EQ(3, Modus);
+    ASSERT_GE(BereichAuswahl->SelectedItem(), 0);
+    EXPECT_EQ(s.danach, BereichAuswahl->ItemText(BereichAuswahl->SelectedItem()));
+  }
+  // a topic the list does not offer survives a save untouched
+  Frage(13, u"Rock?")->Bereich = u"Rock";
+  Lade(13);
+  Mdi::StartAls(0);
+  Mdi::StartAls(3);
+  EXPECT_EQ(-1, BereichAuswahl->SelectedItem());
+  antworten = {1};
+  Mdi::EditorFensterSoSaven(13);
+  EXPECT_EQ(u"Rock", Gespeichert(13, u"Bereich"));
+}
+
+TEST_F(EditorTest, LookingAtEmptyNumbersCreatesNoQuestion) {
+  Frage(1, u"Eins");
+  FragenListeDatei.clear();
+  LadeFrageListe(u"");
+  const int vorher = ErlaubteFragen;
+  for (int n : {7, 8, 9}) Lade(n);
+  EXPECT_EQ(1, AlleFragen[8]->Loesung);
+  LadeFrageListe(u"");
+  EXPECT_EQ(vorher, ErlaubteFragen);
+  EXPECT_EQ(0, QuizSpielbar(8));
+  EXPECT_EQ(2, FreieNummer());
+struct Ablehnung {
+  const char* name;
+  std::string datei;                                  // in the sandbox's "extern/"
+  std::function<void(const std::string&)> mache;     // writes it (native path)
+  const char16_t* meldung;                            // "" = taken
+};
+
+TEST_F(EditorTest, PicturesTheGameCannotShowAreRefusedWithAMessage) {
+  const Ablehnung faelle[] = {
+      {"Huge", "riesig.png",
+       [](const std::string& p) { box->Write(p, testing_support::SchwarzesPng(16384, 16384, false)); },
+       u"Das Bild \u201Eriesig.png\u201C ist zu groß (16384 × 16384 Bildpunkte) und wird nicht übernommen. "
+       u"Erlaubt sind höchstens 4096 × 4096 Bildpunkte."},
+      {"Wide", "breit.bmp", [](const std::string& p) { box->Write(p, testing_support::BmpKopf(5000, 3)); },
+       u"Das Bild \u201Ebreit.bmp\u201C ist zu groß (5000 × 3 Bildpunkte) und wird nicht übernommen. "
+       u"Erlaubt sind höchstens 4096 × 4096 Bildpunkte."},
+      {"JpegHeader", "foto.jpg", [](const std::string& p) { box->Write(p, testing_support::JpegKopf(8000, 6000)); },
+       u"Das Bild \u201Efoto.jpg\u201C ist zu groß (8000 × 6000 Bildpunkte) und wird nicht übernommen. "
+       u"Erlaubt sind höchstens 4096 × 4096 Bildpunkte."},
+      {"Truncated", "halb.png",
+       [](const std::string& p) {
+         auto s = testing_support::SchwarzesPng(2000, 2000, true);
+         box->Write(p, s.substr(0, s.size() / 2));
+       },
+       u"Die Datei \u201Ehalb.png\u201C ist kein lesbares Bild (PNG, JPEG oder BMP) und wird nicht übernommen."},
+      {"Text", "brief.png", [](const std::string& p) { box->Write(p, "Lieber Hans"); },
+       u"Die Datei \u201Ebrief.png\u201C ist kein lesbares Bild (PNG, JPEG oder BMP) und wird nicht übernommen."},
+      {"Fifo", "rohr.png",
+       [](const std::string& p) {
+         box->Write(p, "");
+         std::string n = box->Dir() + "/" + p;
+         ASSERT_EQ(0, unlink(n.c_str()));
+         ASSERT_EQ(0, mkfifo(n.c_str(), 0600));
+       },
+       u"Die Datei \u201Erohr.png\u201C ist kein lesbares Bild (PNG, JPEG oder BMP) und wird nicht übernommen."},
+      {"AtTheLimit", "grenze.png",
+       [](const std::string& p) { box->Write(p, testing_support::SchwarzesPng(4096, 16, false)); }, u""},
+  };
+  std::vector<u16> meldungen;
+  gui::SetWarnHandler([&](const u16& t) { meldungen.push_back(t); });
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.name);
+    meldungen.clear();
+    f.mache("extern/" + f.datei);
+    QuizPtr q = Frage(12, u"Bilder");
+    q->Bild = u"alt.png";
+    Png(kDaten + "Daten/alt.png", 4, 4, 0xFF0000FFu);
+    Lade(12);
+    const draw::PixmapPtr vorher = GezeigtesBild(Panel[Mdi::PAN_BILD_F]);
+    auswahl = {box->Path("extern/" + f.datei)};
+    WaehleMedienDatei(Panel[Mdi::PAN_BILD_F], 1);
+    const bool kopiert = box->Exists(kDaten + "daten/" + f.datei) || box->Exists(kDaten + "Daten/" + f.datei);
+    if (*f.meldung) {
+      ASSERT_EQ(1u, meldungen.size());
+      EXPECT_EQ(u16(f.meldung), meldungen[0]);
+      EXPECT_EQ(u"alt.png", q->Bild);  // the question keeps its picture
+      EXPECT_EQ(vorher, GezeigtesBild(Panel[Mdi::PAN_BILD_F]));
+      EXPECT_FALSE(kopiert);
+    } else {
+      EXPECT_TRUE(meldungen.empty());
+      EXPECT_EQ(u16(text::FromUtf8(f.datei)), q->Bild);
+      EXPECT_TRUE(kopiert);
+    }
+  }
+  gui::SetWarnHandler(nullptr);
+}
+
+TEST_F(EditorTest, AVeryLongMusicalLineGivesABoundedPreview) {
+  Png("musical/Musical65.png", 40, 60, 0xFF000000u);
+  for (size_t n : {size_t(2000), size_t(10000), size_t(100000)}) {
+    SCOPED_TRACE(n);
+    draw::PixmapPtr p = MalMusical(std::u16string(n, u'A'));
+    ASSERT_NE(nullptr, p);
+    EXPECT_LE(p->width, 2048 + 41);  // the widest row and its margins
+    EXPECT_GT(p->width, 1000);  // as much as the preview can hold
+    EXPECT_EQ(70, p->height);
+  }
+  // the record keeps the whole line
+  QuizPtr q = Frage(51, u"Lang");
+  q->Musical = std::u16string(10000, u'A');
+  Lade(51);
+  EXPECT_EQ(q->Musical, EditorMusical);
+  ASSERT_NE(nullptr, GezeigtesBild(Panel[Mdi::PAN_BILD_F]));
 }
 
 }  // namespace

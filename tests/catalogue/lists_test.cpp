@@ -17,6 +17,7 @@
 #include "platform/gui/gadgets.h"
 #include "platform/gui/gui.h"
 #include "platform/text.h"
+#include "support/built_window.h"
 #include "support/sandbox.h"
 #include "ui/mainwindow.h"
 
@@ -25,8 +26,8 @@ namespace {
 using Nummern = std::set<int>;
 
 testing_support::Sandbox& Box() {
-  static testing_support::Sandbox* box = new testing_support::Sandbox;
-  return *box;
+  static testing_support::Sandbox box;
+  return box;
 }
 
 gui::Gadget* Grad(int g) { return Button[Mdi::BUTTON_GRAD + g]; }
@@ -79,13 +80,8 @@ Nummern Bereich(int von, int bis, Nummern ohne = {}) {
 class ListsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    gui::Init(0, nullptr);
+    testing_support::BuiltWindow();
     testing_support::UseDataFolderIn(Box());
-    if (!Button[Mdi::BUTTON_GRAD]) {
-      for (auto& s : Spieler)
-        if (!s) s = std::make_shared<SpielerTyp>();
-      Mdi::FormLoad();
-    }
   }
   void SetUp() override {
     alleFragen_ = AlleFragen;

@@ -354,7 +354,7 @@ TEST_F(Catalogue, SavingKeepsWhatTheUserSaw) {
 }
 
 TEST_F(Catalogue, SavingAsksBeforeLosingCharacters) {
-  User("[Quiz 4]\r\nFrage=alt\r\nLösung=1\r\n");
+  User("[Quiz 4]\r\nFrage=alt\r\nL\xF6sung=1\r\n");  // Latin-1
   Load();
   QuizPtr q = QuizType::Create();
   q->Frage = u"Note \u266A und \u20AC";

@@ -108,6 +108,8 @@ struct Zug {
 };
 
 class TurnTable : public GameTest, public ::testing::WithParamInterface<Zug> {};
+// Cases print as their names, not as bytes.
+void PrintTo(const Zug& z, std::ostream* os) { *os << z.name; }
 
 int ZeileY(int antwort) { return 485 + 60 * (antwort - 1); }  // middle of answer row
 
@@ -331,6 +333,7 @@ struct OhneFrage {
 };
 
 class NoPlayableQuestion : public GameTest, public ::testing::WithParamInterface<OhneFrage> {};
+void PrintTo(const OhneFrage& f, std::ostream* os) { *os << f.name; }
 
 TEST_P(NoPlayableQuestion, GameStaysResponsiveAndWaits) {
   const OhneFrage& f = GetParam();

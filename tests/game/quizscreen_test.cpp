@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "game/game_fixture.h"
+#include "platform/fs/fs.h"
 
 namespace {
 
@@ -19,6 +21,8 @@ struct Umbruch {
 };
 
 class WordWrap : public ::testing::TestWithParam<Umbruch> {};
+// Cases print as their names, not as bytes.
+void PrintTo(const Umbruch& u, std::ostream* os) { *os << u.name; }
 
 TEST_P(WordWrap, Lines) {
   const Umbruch& u = GetParam();
@@ -66,17 +70,26 @@ TEST_F(QuizCanvas, PaintsOnlyOnRequest) {
 
 TEST_F(QuizCanvas, FadeLowersTheOverlayTillItIsGone) {
   draw::SetTarget(&canvas.Surface());
+  fs::RegisterEmbeddedArchive();
+  const draw::ImagePtr vorher = LeerHintergrundBild;
+  LeerHintergrundBild = draw::Image::LoadDeferred(fs::EmbeddedRoot() + u"Images/HinterLeer2.png");
+  ASSERT_TRUE(LeerHintergrundBild);
   Abblenden = 1.0f;
   int schritte = 0;
   while (Abblenden >= 0.05f && schritte < 100) {
     Abblende();
     ++schritte;
+    if (Abblenden >= 0.05f) {
+      EXPECT_GT(LeerHintergrundBild->CachedBytes(), 0u) << "kept while the fade runs";
+    }
   }
   EXPECT_GE(schritte, 19);
   EXPECT_LE(schritte, 20);
+  EXPECT_EQ(0u, LeerHintergrundBild->CachedBytes()) << "freed once the fade is over";
   const float rest = Abblenden;
   Abblende();
   EXPECT_EQ(rest, Abblenden);
+  LeerHintergrundBild = vorher;
 }
 
 TEST_F(QuizCanvas, TextFieldKeepsItsLineHeight) {
@@ -107,6 +120,120 @@ TEST_F(QuizCanvas, MusicalStringsLongerThanEightAreKeptWhole) {
   EXPECT_EQ(3u, MusicalBild.size());
   MaleMusicalZeile(u"");  // draws nothing, keeps the pictures
   EXPECT_EQ(u"AB", LetztesMusical);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- hostile names and lines
+
+#include <sys/stat.h>
+
+#include "support/hostile.h"
+#include "support/sandbox.h"
+
+namespace {
+
+class QuizCanvasFiles : public testing_support::GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    testing_support::UseDataFolderIn(box);
+    VergissFragenBilder();
+    draw::SetTarget(&canvas.Surface());
+  }
+  void TearDown() override {
+    VergissFragenBilder();
+    GameTest::TearDown();
+  }
+  void RotesBild(const std::string& rel) {
+    box.Write(rel, "");
+    ASSERT_TRUE(draw::Pixmap(8, 8, 0xFFFF0000u).SavePng(box.Dir() + "/" + rel));
+  }
+  // Whether MaleBild drew the red 8 x 8 test picture (enlarged twice).
+  bool ZeigtRot(const std::u16string& name) {
+    draw::Surface& s = canvas.Surface();
+    s.SetClsColor(0, 0, 255);
+    s.Cls();
+    MaleBild(name);
+    return (s.Pixels()[size_t(88) * s.DeviceWidth() + BildLinks + 8] & 0xFFFFFF) == 0xFF0000;
+  }
+  const std::string daten = "Brelquisto/Parlavinto/Daten/";
+  testing_support::Sandbox box;
+};
+
+TEST_F(QuizCanvasFiles, PictureNamesAreFileNamesInTheDataFolder) {
+  RotesBild(daten + "eigen.png");
+  RotesBild("draussen.png");  // beside the data folder, not in it
+  ASSERT_EQ(0, mkfifo((box.Dir() + "/" + daten + "rohr.png").c_str(), 0600));
+  const struct {
+    const char16_t* name;
+    bool rot;
+  } faelle[] = {
+      {u"eigen.png", true},
+      {u"Ordner/eigen.png", true},             // only the file-name part counts
+      {u"..\\..\\eigen.png", true},
+      {u"../../../draussen.png", false},       // no way out of the folder
+      {u"../../../../../../../../dev/zero", false},
+      {u"/dev/zero", false},
+      {u"rohr.png", false},                    // a FIFO: refused, nothing blocks
+      {u"../Daten/rohr.png", false},
+      {u"..", false},
+      {u"Daten/", false},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(text::ToUtf8(f.name));
+    EXPECT_EQ(f.rot, ZeigtRot(f.name));
+  }
+}
+
+TEST_F(QuizCanvasFiles, APictureThatFailedIsNotLoadedAgainAtEveryPaint) {
+  EXPECT_FALSE(ZeigtRot(u"spaeter.png"));
+  RotesBild(daten + "spaeter.png");
+  EXPECT_FALSE(ZeigtRot(u"spaeter.png"));  // remembered as missing
+  // four other names push it out, as other questions' pictures do
+  for (const char16_t* n : {u"a.png", u"b.png", u"c.png", u"d.png"}) ZeigtRot(n);
+  EXPECT_TRUE(ZeigtRot(u"spaeter.png"));
+  // a truncated large picture fails once and is then remembered as failed
+  const std::string gross = testing_support::SchwarzesPng(4096, 4096, true);
+  box.Write(daten + "halb.png", gross.substr(0, gross.size() / 2));
+  EXPECT_FALSE(ZeigtRot(u"halb.png"));
+  RotesBild(daten + "halb.png");
+  EXPECT_FALSE(ZeigtRot(u"halb.png"));
+  VergissFragenBilder();  // what the editor does when it brings in a picture
+  EXPECT_TRUE(ZeigtRot(u"halb.png"));
+}
+
+TEST_F(QuizCanvasFiles, AHugePictureIsNotShown) {
+  box.Write(daten + "riesig.png", testing_support::SchwarzesPng(16384, 16384, false));
+  EXPECT_FALSE(ZeigtRot(u"riesig.png"));
+}
+
+TEST_F(QuizCanvasFiles, AVeryLongMusicalLineIsCutToTheCanvas) {
+  for (int breite : {1024, 450, 3000}) {
+    SCOPED_TRACE(breite);
+    canvas.SetShape(0, 0, breite, 768);
+    SkalaX = breite / 1024.0f;
+    draw::SetTarget(&canvas.Surface());
+    const std::u16string zeile(10000, u'f');  // a symbol of the archive
+    LetztesMusical.clear();
+    MaleMusicalZeile(zeile);
+    EXPECT_EQ(zeile, LetztesMusical);
+    ASSERT_GT(MusicalBild.size(), 1u);
+    ASSERT_TRUE(MusicalBild[1]);
+    // every symbol kept starts inside the canvas, and one more would not
+    const float schritt = static_cast<float>(static_cast<int>(MusicalBild[1]->Width() * 0.4f));
+    const float platz = breite - 590 * SkalaX;
+    const size_t gezeigt = MusicalBild.size() - 1;
+    EXPECT_LT((gezeigt - 1) * schritt, platz);
+    EXPECT_GE(gezeigt * schritt, platz);
+    // the same picture, loaded once
+    EXPECT_EQ(MusicalBild[1], MusicalBild.back());
+  }
+}
+
+TEST_F(QuizCanvasFiles, LongLinesOfSymbolsWithoutPicturesStayBounded) {
+  MaleMusicalZeile(std::u16string(10000, u'Z'));
+  EXPECT_LE(MusicalBild.size(), kMusicalZeichenHoechstens + 1);
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #include <string>
 
 #include "app/startup.h"
+#include "game/players.h"
+#include "game/quizscreen.h"
+#include "platform/text.h"
 #include "game/game_fixture.h"
 #include "platform/fs/fs.h"
 
@@ -24,8 +27,9 @@ class ReferenceImage : public GameTest {
     SetzePfade();
     LadeSchriften();
     LadeBilder();
-    if (!HintergrundBild || !HighScoreBild || !ComicFont20 || !PfeilBild[0])
-      GTEST_SKIP() << "renderer loads no pictures or fonts yet";
+    // Without the archive's fonts and pictures there is nothing to compare: a fault.
+    ASSERT_TRUE(HintergrundBild && HighScoreBild && ComicFont20 && PfeilBild[0])
+        << "the archive's fonts or pictures did not load";
   }
 
   void Groesse(int w, int h) {
@@ -134,6 +138,67 @@ TEST_F(ReferenceImage, NoPlayableQuestionMessage) {
   NeuMalen = 1;
   MaleQuiz();
   Vergleiche("keine_frage_1024x768");
+}
+
+// The message about a game without playable questions never reaches into the
+// ranking panel (from x 680 of the layout), whatever the window's shape.
+TEST_F(ReferenceImage, NoPlayableQuestionMessageKeepsOffTheRankingPanel) {
+  for (Format f : {Format{1024, 768}, Format{450, 900}, Format{450, 450}, Format{1600, 600}, Format{2048, 1536}}) {
+    SCOPED_TRACE(std::to_string(f.w) + "x" + std::to_string(f.h));
+    Groesse(f.w, f.h);
+    Spielschritt = 0;
+    Abblenden = 0;
+    KeineFrage = 0;
+    NeuMalen = 1;
+    MaleQuiz();
+    draw::PixmapPtr ohne = canvas.Surface().Grab(0, 0, f.w, f.h);
+    KeineFrage = 1;
+    NeuMalen = 1;
+    MaleQuiz();
+    draw::PixmapPtr mit = canvas.Surface().Grab(0, 0, f.w, f.h);
+    ASSERT_TRUE(ohne && mit);
+    const int panel = static_cast<int>(680 * SkalaX);
+    int links = f.w, rechts = -1;
+    for (int y = 0; y < f.h; ++y)
+      for (int x = 0; x < f.w; ++x)
+        if (mit->At(x, y) != ohne->At(x, y)) {
+          links = std::min(links, x);
+          rechts = std::max(rechts, x);
+        }
+    ASSERT_GE(rechts, 0) << "no message drawn";
+    EXPECT_LT(rechts, panel);
+    EXPECT_GE(links, 0);
+  }
+  KeineFrage = 0;
+}
+
+// Names too wide for their place end in an ellipsis; names that fit stay whole.
+TEST_F(ReferenceImage, LongNamesAreShortenedToTheirPlace) {
+  Groesse(1024, 768);
+  draw::Surface& s = canvas.Surface();
+  draw::SetTarget(&s);
+  s.SetFont(ComicFont36);
+  const struct {
+    const char16_t* name;
+    float skala;
+    bool ganz;
+  } faelle[] = {{u"Anna", 1.0f, true}, {u"WWWWWWWWWW", 1.0f, false}, {u"WWWWWWWWWW", 0.44f, false},
+                {u"Maximilian", 1.0f, true}, {u"", 1.0f, true}};
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(text::ToUtf8(f.name));
+    s.SetScale(f.skala, f.skala);
+    const float breite = 190 * f.skala;
+    const u16 gezeigt = Gekuerzt(f.name, breite);
+    EXPECT_LE(s.TextWidth(gezeigt) * f.skala, breite);
+    if (f.ganz) {
+      EXPECT_EQ(u16(f.name), gezeigt);
+    } else {
+      ASSERT_FALSE(gezeigt.empty());
+      EXPECT_EQ(u'\u2026', gezeigt.back());
+      EXPECT_GT(gezeigt.size(), 2u);
+    }
+  }
+  draw::SetTarget(nullptr);
 }
 
 }  // namespace

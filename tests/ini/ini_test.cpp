@@ -181,4 +181,110 @@ TEST_F(IniTest, BadInputIsReadAndRewrittenSafely) {
   }
 }
 
+// One save writes many keys at once. Its bytes must be exactly those of one
+// Schreiben call per key (each of which re-reads what the previous one wrote),
+// whatever the file looks like: a table of files crossed with the key sets
+// of the three kinds of file.
+
+template <size_t N>
+std::string Bytes(const char (&s)[N]) {
+  return std::string(s, N - 1);
+}
+
+struct IniDateiFall {
+  const char* name;
+  bool exists;
+  std::string bytes;
+};
+
+std::string QuestionFile() {
+  return "[Quiz 1]\r\nFrage=Eins\r\nL\xF6sung=1\r\n[Quiz 2]\r\nFrage=Zwei\r\nBild=b.png\r\n\r\n[Quiz 3]\r\nFrage=Drei\r\n";
+}
+
+const IniDateiFall kDateien[] = {
+    {"MissingFile", false, ""},
+    {"EmptyFile", true, ""},
+    {"QuestionFile", true, QuestionFile()},
+    {"LfLineEnds", true, "[Quiz 2]\nFrage=Zwei\nAntwort 1=a\n[DieseDoch]\nData=7\n"},
+    {"NoFinalLineEnd", true, "[Grade]\r\n0=1\r\n1=0"},
+    {"Utf8ByteOrderMark", true, "\xEF\xBB\xBF[Quiz 2]\r\nFrage=Gr\xC3\xBC\xC3\x9F\r\n[Allgemein]\r\nLastStart=x\r\n"},
+    {"SectionTwice", true, "[Quiz 2]\r\nFrage=a\r\n[Quiz 2]\r\nFrage=b\r\n[Thema]\r\n0=1\r\n[Thema]\r\n1=1\r\n"},
+    {"KeyTwiceInASection", true, "[Quiz 2]\r\nFrage=a\r\nFrage=b\r\nProblem=3\r\n"},
+    {"ZeroBytesStrayCrAndJunk", true, Bytes("junk\r\r\n[Quiz 2]\0Frage=a\rb\n= no key\n  Bild=x\n[Reihenfolge")},
+    {"BlankLinesEndTheSection", true, "[DieseNicht]\r\nData=1 2\r\n\r\n\r\n[Grade]\r\n3=1\r\n\r\n"},
+};
+
+struct IniSchluesselFall {
+  const char* name;
+  std::vector<IniWert> werte;
+};
+
+void PrintTo(const IniDateiFall& f, std::ostream* os) { *os << f.name; }
+void PrintTo(const IniSchluesselFall& f, std::ostream* os) { *os << f.name; }
+
+std::vector<IniWert> QuestionKeys() {
+  // as a question save writes them (keys and values as the bytes of a Latin-1 file)
+  std::vector<IniWert> w;
+  const u16 s = u"Quiz 2";
+  for (const char16_t* k : {u"Frage", u"Musical", u"Bild", u"Bild2", u"Audio", u"Bereich", u"Problem", u"L\u00F6sung"})
+    w.push_back({s, k, u16(k) == u"Frage" ? u"Was hei\u00DFt \"L\u00F6sung=3\" in [Quiz 4]?" : u16(k) == u"Problem" ? u"30" : u""});
+  for (int i = 1; i <= 5; ++i) {
+    w.push_back({s, u"Antwort " + text::Num(i), i <= 2 ? u"A=" + text::Num(i) : u""});
+    w.push_back({s, u"Erkl\u00E4rung " + text::Num(i), u""});
+  }
+  return w;
+}
+
+std::vector<IniWert> ListKeys() {
+  std::vector<IniWert> w = {{u"DieseNicht", u"Data", u"5 10-20"}, {u"DieseDoch", u"Data", u"12"}};
+  for (int g = 0; g < 9; ++g) w.push_back({u"Grade", text::Num(g), g % 2 ? u"1" : u"0"});
+  for (int t = 0; t < 10; ++t) w.push_back({u"Thema", text::Num(t), t < 3 ? u"1" : u"0"});
+  w.push_back({u"Reihenfolge", u"Data", u"1"});
+  return w;
+}
+
+const IniSchluesselFall kSchluessel[] = {
+    {"Question", QuestionKeys()},
+    {"List", ListKeys()},
+    {"Settings", {{u"Allgemein", u"LastStart", u"05 Mar 2010 14:07:33"}}},
+    // what a single write stores of characters a line cannot hold
+    {"OddText", {{u"S", u"a", u"zwei\r\nZeilen\nund\0Null"}, {u"S", u"b", u"\u266A\u010A"}, {u"S", u"a", u"wieder"},
+                 {u"S\u0100", u"c", u"1"}, {u"S\u0100", u"c", u"2"}, {u"", u"", u"leer"}}},
+};
+
+class IniBatch : public ::testing::TestWithParam<std::tuple<IniDateiFall, IniSchluesselFall>> {};
+
+TEST_P(IniBatch, GivesTheBytesOfOneWritePerKey) {
+  const auto& [datei, schluessel] = GetParam();
+  Sandbox box;
+  if (datei.exists) {
+    box.Write("single.ini", datei.bytes);
+    box.Write("batch.ini", datei.bytes);
+  }
+  for (const auto& w : schluessel.werte) ASSERT_EQ(0, Ini::Schreiben(w.section, w.key, w.value, box.Path("single.ini")));
+  ASSERT_EQ(0, Ini::SchreibenAlle(schluessel.werte, box.Path("batch.ini")));
+  EXPECT_EQ(box.Read("single.ini"), box.Read("batch.ini"));
+  for (const auto& w : schluessel.werte) {
+    EXPECT_EQ(Ini::Lesen(w.section, w.key, box.Path("single.ini")), Ini::Lesen(w.section, w.key, box.Path("batch.ini")));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(FilesAndKeys, IniBatch, ::testing::Combine(::testing::ValuesIn(kDateien), ::testing::ValuesIn(kSchluessel)),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+                         });
+
+TEST_F(IniTest, ByteOrderMarkStaysInFrontAndTheFirstSectionIsFound) {
+  box.Write("a.ini", "\xEF\xBB\xBF[S]\r\na=1\r\n");
+  EXPECT_EQ(u"1", Ini::Lesen(u"S", u"a", P("a.ini")));
+  ASSERT_EQ(0, Ini::Schreiben(u"S", u"a", u"2", P("a.ini")));
+  EXPECT_EQ("\xEF\xBB\xBF[S]\r\na=2\r\n", box.Read("a.ini"));
+}
+
+TEST_F(IniTest, LineBreaksInsideAValueCannotSplitTheFile) {
+  ASSERT_EQ(0, Ini::Schreiben(u"S", u"a", u"x\r\n[T]\nb=1", P("a.ini")));
+  EXPECT_EQ("[S]\r\na=x  [T] b=1\r\n", box.Read("a.ini"));
+  EXPECT_EQ(u"", Ini::Lesen(u"T", u"b", P("a.ini")));
+}
+
 }  // namespace

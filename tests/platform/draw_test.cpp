@@ -661,3 +661,29 @@ TEST(DrawDeviceScale, SamePictureCrisper) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DrawState, SavedStateRestoresScaleColourAndTarget) {
+  draw::Surface a, b;
+  a.Resize(4, 4);
+  b.Resize(4, 4);
+  draw::SetTarget(&b);
+  a.SetScale(2.0f, 3.0f);
+  a.SetColor(10, 20, 30);
+  {
+    draw::SavedState gesichert(a);
+    draw::SetTarget(&a);
+    a.SetScale(0.5f, 0.5f);
+    a.SetColor(1, 1, 1);
+  }
+  EXPECT_EQ(&b, draw::Target());
+  EXPECT_EQ(2.0f, a.ScaleX());
+  EXPECT_EQ(3.0f, a.ScaleY());
+  EXPECT_EQ(10, a.ColorR());
+  EXPECT_EQ(20, a.ColorG());
+  EXPECT_EQ(30, a.ColorB());
+  draw::SetTarget(nullptr);
+}
+
+}  // namespace

@@ -254,4 +254,45 @@ TEST_F(GadgetTest, DropDownListItems) {
   EXPECT_EQ(u"", d->Text());
 }
 
+// The digit row by its physical keys: the same codes on every layout.
+TEST(DigitRowKey, PhysicalKeysOfTheDigitRow) {
+  const struct {
+    int scan;
+    const char* platform;
+    int want;
+  } cases[] = {{10, "xcb", 49}, {14, "xcb", 53}, {18, "xcb", 57}, {19, "xcb", 48}, {10, "wayland", 49},
+               {9, "xcb", 0},   {20, "xcb", 0},  {87, "xcb", 0},  {10, "offscreen", 0}, {0, "xcb", 0}};
+  for (const auto& c : cases) EXPECT_EQ(c.want, gui::DigitRowKey(c.scan, c.platform)) << c.scan << " " << c.platform;
+}
+
+TEST(DialogFilter, PatternsShownOnce) {
+  EXPECT_EQ(u"Bilder (*.png *.jpg *.bmp)", gui::DialogFilter(u"Bilder *.png *.jpg *.bmp:png,jpg,bmp"));
+  EXPECT_EQ(u"Frage-Liste (*.lst)", gui::DialogFilter(u"Frage-Liste:lst"));
+  EXPECT_EQ(u"Audio (*.ogg)", gui::DialogFilter(u"Audio *.ogg:ogg"));
+  EXPECT_EQ(u"", gui::DialogFilter(u""));
+}
+
+// Texts given at creation reach the screen through the localizer that start-up
+// hands in; without one they are shown as given.
+TEST_F(GadgetTest, CaptionsGoThroughTheHandedInLocalizer) {
+  bool registering = true;
+  gui::u16 mark = u"*";
+  gui::SetTextLocalizer({[&] { return registering; }, [&](const gui::u16& t) { return mark + t; }});
+  gui::Gadget* a = gui::CreateLabel(u"Hilfe", 0, 0, 50, 20, win);
+  gui::Gadget* b = gui::CreateButton(u"OK", 0, 30, 50, 20, win);
+  registering = false;
+  gui::Gadget* c = gui::CreateLabel(u"Datei", 0, 60, 50, 20, win);
+  EXPECT_EQ(u"*Hilfe", a->Text());
+  EXPECT_EQ(u"*OK", b->Text());
+  EXPECT_EQ(u"Datei", c->Text());
+  mark = u"#";
+  b->SetText(u"Ok");  // a text set later is no localization source
+  gui::RelocalizeAll();
+  EXPECT_EQ(u"#Hilfe", a->Text());
+  EXPECT_EQ(u"Ok", b->Text());
+  EXPECT_EQ(u"Datei", c->Text());
+  gui::SetTextLocalizer({});
+  EXPECT_EQ(u"Neu", gui::CreateLabel(u"Neu", 0, 90, 50, 20, win)->Text());
+}
+
 }  // namespace

@@ -13,10 +13,14 @@ data="$box/Brelquisto/Parlavinto"
 fail() { echo "FAIL: $*"; exit 1; }
 
 run_once() {
+  # The program is ready for SIGTERM once it has stamped the settings file:
+  # wait for the file to appear or, on a later start, for its stamp to change.
+  local before=""
+  [ -f "$data/Parlavinto.Ini" ] && before=$(cat "$data/Parlavinto.Ini")
   "$exe" >"$box/out.txt" 2>&1 &
   pid=$!
-  for _ in $(seq 1 200); do
-    [ -f "$data/Parlavinto.Ini" ] && break
+  for _ in $(seq 1 400); do
+    [ -f "$data/Parlavinto.Ini" ] && [ "$(cat "$data/Parlavinto.Ini")" != "$before" ] && break
     sleep 0.05
   done
   sleep 0.5

@@ -35,6 +35,21 @@ rsvg-convert -w 240 -h 300 "$here/portrait.svg" -o "$out/portrait.png"
 "$magick" "$out/portrait.png" -background white -alpha remove -alpha off \
     -strip -sampling-factor 2x2 -quality 88 "$user/portrait.jpg"
 
+# Application icon in the hicolor theme, from the emblem: a scalable SVG and
+# PNGs at the sizes desktops ask for. 16 and 24 px use the plainer badge.
+icons="$root/packaging/icons/hicolor"
+appid=org.parlavinto.Parlavinto
+mkdir -p "$icons/scalable/apps"
+python3 "$here/icon_svg.py" full "$here/emblem.svg" "$icons/scalable/apps/$appid.svg"
+python3 "$here/icon_svg.py" small "$here/emblem.svg" "$out/icon-small.svg"
+for size in 16 24 32 48 64 128 256; do
+  src="$icons/scalable/apps/$appid.svg"
+  [ "$size" -le 24 ] && src="$out/icon-small.svg"
+  mkdir -p "$icons/${size}x${size}/apps"
+  rsvg-convert -w "$size" -h "$size" "$src" -o "$out/icon-$size.png"
+  "$magick" "$out/icon-$size.png" -strip "PNG32:$icons/${size}x${size}/apps/$appid.png"
+done
+
 # The user's own question file starts empty.
 : > "$user/Fragen 0.dat"
 

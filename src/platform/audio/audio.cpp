@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <dirent.h>
 #include <dlfcn.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,6 +15,7 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <new>
 #include <thread>
 
 #include "platform/audio/decode.h"
@@ -29,13 +32,25 @@ using detail::Voice;
 
 constexpr int kDefaultRate = 48000;
 constexpr int kDeviceFrames = 512;       // 10.7 ms at 48 kHz
-constexpr double kMaxSeconds = 600;      // decoded length cap
+// Decoded length cap: every sound of the game, and every clip a question
+// brings, is a short one; a longer file plays its first minute.
+constexpr double kMaxSeconds = 60;
 constexpr size_t kMaxFileBytes = size_t(64) << 20;
+
+// Samples of a sound that could not be decoded; made up front, so that
+// running out of memory cannot stop us from handing them out.
+PcmPtr EmptyPcm() {
+  static const PcmPtr empty = std::make_shared<Pcm>();
+  return empty;
+}
 
 // Sounds of this layer know how to give their samples at a mixing rate.
 class SoundBase : public Sound {
  public:
   virtual PcmPtr PcmFor(int rate) = 0;
+  virtual bool HasPcmFor(int rate) = 0;
+  virtual void Drop() {}
+  virtual size_t Bytes() = 0;
 };
 
 class VorbisSound : public SoundBase {
@@ -49,6 +64,22 @@ class VorbisSound : public SoundBase {
   int Rate() const override { return info_.rate; }
   int ChannelCount() const override { return info_.channels; }
 
+  bool HasPcmFor(int rate) override {
+    std::lock_guard<std::mutex> lk(m_);
+    return pcm_ && pcmRate_ == rate;
+  }
+  void Drop() override {
+    std::lock_guard<std::mutex> lk(m_);
+    if (!busy_) {
+      pcm_.reset();
+      pcmRate_ = 0;
+    }
+  }
+  size_t Bytes() override {
+    std::lock_guard<std::mutex> lk(m_);
+    return pcm_ ? pcm_->samples.size() * sizeof(float) : 0;
+  }
+
   PcmPtr PcmFor(int rate) override {
     std::unique_lock<std::mutex> lk(m_);
     for (;;) {
@@ -60,10 +91,16 @@ class VorbisSound : public SoundBase {
     lk.unlock();
     int fileRate = 0;
     auto maxFrames = static_cast<size_t>(kMaxSeconds * info_.rate);
-    std::vector<float> s = detail::DecodeVorbis(bytes_, maxFrames, fileRate);
-    if (fileRate > 0 && fileRate != rate) s = detail::ResampleStereo(s, fileRate, rate);
-    auto pcm = std::make_shared<Pcm>();
-    pcm->samples = std::move(s);
+    PcmPtr pcm;
+    try {
+      std::vector<float> s = detail::DecodeVorbis(bytes_, maxFrames, fileRate);
+      if (fileRate > 0 && fileRate != rate) s = detail::ResampleStereo(s, fileRate, rate);
+      auto fresh = std::make_shared<Pcm>();
+      fresh->samples = std::move(s);
+      pcm = std::move(fresh);
+    } catch (const std::bad_alloc&) {
+      pcm = EmptyPcm();  // no memory for the samples: the sound plays nothing
+    }
     lk.lock();
     pcm_ = pcm;
     pcmRate_ = rate;
@@ -93,6 +130,11 @@ class SampleSound : public SoundBase {
   double Seconds() const override { return rate_ > 0 ? static_cast<double>(native_->Frames()) / rate_ : 0; }
   int Rate() const override { return rate_; }
   int ChannelCount() const override { return 2; }
+  bool HasPcmFor(int) override { return true; }
+  size_t Bytes() override {
+    std::lock_guard<std::mutex> lk(m_);
+    return (native_->samples.size() + (converted_ ? converted_->samples.size() : 0)) * sizeof(float);
+  }
   PcmPtr PcmFor(int rate) override {
     if (rate == rate_ || rate_ <= 0) return native_;
     std::lock_guard<std::mutex> lk(m_);
@@ -176,6 +218,8 @@ struct State {
   }
 
   void RunWorker() {
+    // Decoding ahead gives way to the game thread when cores are scarce.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
     std::unique_lock<std::mutex> lk(workMu);
     for (;;) {
       workCv.wait(lk, [this] { return stop || !work.empty(); });
@@ -314,11 +358,23 @@ bool OpenSdlDevice(State& s) {
 }  // namespace
 
 SoundPtr LoadSound(const u16& path, int) {
+  EmptyPcm();
   auto bytes = fs::ReadAll(path, kMaxFileBytes);
   if (!bytes) return nullptr;
   detail::StreamInfo info;
-  if (!detail::ProbeVorbis(*bytes, info)) return nullptr;
-  auto sound = std::make_shared<VorbisSound>(std::move(*bytes), info);
+  std::shared_ptr<VorbisSound> sound;
+  try {
+    if (!detail::ProbeVorbis(*bytes, info)) return nullptr;
+    sound = std::make_shared<VorbisSound>(std::move(*bytes), info);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+  return sound;
+}
+
+void Prefetch(const SoundPtr& sound) {
+  auto base = std::dynamic_pointer_cast<SoundBase>(sound);
+  if (!base) return;
   State& s = S();
   int rate;
   {
@@ -326,8 +382,16 @@ SoundPtr LoadSound(const u16& path, int) {
     s.Collect();
     rate = s.rate;
   }
-  s.QueueDecode(sound, rate);
-  return sound;
+  if (!base->HasPcmFor(rate)) s.QueueDecode(base, rate);
+}
+
+void DropDecoded(const SoundPtr& sound) {
+  if (auto base = std::dynamic_pointer_cast<SoundBase>(sound)) base->Drop();
+}
+
+size_t DecodedBytes(const SoundPtr& sound) {
+  auto base = std::dynamic_pointer_cast<SoundBase>(sound);
+  return base ? base->Bytes() : 0;
 }
 
 SoundPtr SoundFromSamples(std::vector<float> stereo, int rate) {

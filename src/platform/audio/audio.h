@@ -3,8 +3,10 @@
 // our own mixer, SDL2's audio as the output device. Without a usable device
 // the game runs silently. A capture device renders the mix into memory.
 //
-// Sounds are decoded in the background right after loading (or on first use,
-// whichever comes first) to stereo floats at the output rate. The mixer sums
+// Sounds stay compressed until they are first cued (then they are decoded at
+// once) or handed to Prefetch (then the background thread decodes them) to
+// stereo floats at the output rate; DropDecoded returns them to the
+// compressed state. The mixer sums
 // every playing channel in float with short ramps at the start, on volume
 // changes and at the end, and a peak limiter keeps the sum inside [-1, 1].
 // A channel keeps playing to its end when the game drops it; finished
@@ -28,8 +30,10 @@ class Sound {
 using SoundPtr = std::shared_ptr<Sound>;
 
 // Loads a sound from any path of the file layer (archive entry or file);
-// nullptr when it is missing or no decodable OGG Vorbis. A damaged stream
-// plays what could be decoded before the damage (at most ten minutes).
+// nullptr when it is missing or no decodable OGG Vorbis (or its sample rate
+// lies outside 8000..192000 Hz). A damaged stream plays what could be
+// decoded before the damage; a long one its first minute. A sound whose
+// samples find no memory plays nothing.
 SoundPtr LoadSound(const u16& path, int flags = 0);
 
 // A sound made from stereo interleaved samples at `rate` (tests, tones).
@@ -73,6 +77,15 @@ struct DeviceInfo {
   int bufferFrames = 0;
 };
 DeviceInfo CurrentDevice();
+
+// Has the sound decoded on the background thread, so that cueing it later
+// does not wait; nothing for a sound already decoded or empty.
+void Prefetch(const SoundPtr& sound);
+// Frees the decoded samples of a sound loaded from a file (channels playing
+// it keep theirs); the next cue or prefetch decodes it again.
+void DropDecoded(const SoundPtr& sound);
+// Decoded samples held by a sound, in bytes.
+size_t DecodedBytes(const SoundPtr& sound);
 
 // Blocks until the background decoder has nothing left to do.
 void WaitForDecoding();

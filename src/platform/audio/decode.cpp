@@ -11,7 +11,10 @@
 namespace audio::detail {
 namespace {
 
-constexpr int kMaxRate = 384000;
+// Sample rates outside the usual range are refused: a header claiming 1 Hz
+// would make every decoded frame tens of thousands of output frames.
+constexpr int kMinRate = 8000;
+constexpr int kMaxRate = 192000;
 constexpr int kMaxChannels = 255;
 
 // vorbisfile reads through these callbacks from bytes held in memory.
@@ -68,7 +71,7 @@ class VorbisReader {
 };
 
 bool UsableInfo(const vorbis_info* vi) {
-  return vi && vi->rate > 0 && vi->rate <= kMaxRate && vi->channels >= 1 && vi->channels <= kMaxChannels;
+  return vi && vi->rate >= kMinRate && vi->rate <= kMaxRate && vi->channels >= 1 && vi->channels <= kMaxChannels;
 }
 
 // Decoded samples are kept finite and within a sane range: a damaged packet

@@ -14,7 +14,8 @@ struct StreamInfo {
   double seconds = 0;  // 0 when the length is unknown (damaged end)
 };
 
-// Reads the stream headers; false when the bytes are no usable Vorbis stream.
+// Reads the stream headers; false when the bytes are no usable Vorbis stream
+// (also when the rate lies outside 8000..192000 Hz).
 bool ProbeVorbis(const std::string& bytes, StreamInfo& info);
 
 // Decodes the whole stream (at most maxFrames frames) to stereo at the file's

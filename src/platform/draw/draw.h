@@ -17,6 +17,22 @@ namespace draw {
 
 using u16 = std::u16string;
 
+// Largest picture the decoders accept: at most 4096 pixels on each side and
+// 16 megapixels in all (a 4096 x 4096 picture decodes to 64 MB). Larger ones
+// are refused from their header, before anything is decoded.
+constexpr int kMaxPictureSide = 4096;
+constexpr uint64_t kMaxPicturePixels = uint64_t(16) << 20;
+inline bool PictureSizeAcceptable(uint64_t w, uint64_t h) {
+  return w > 0 && h > 0 && w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= kMaxPicturePixels;
+}
+
+// What the header of a picture file says, read without decoding it.
+struct PictureHeader {
+  enum Kind { None, Png, Jpeg, Bmp } kind = None;
+  uint64_t width = 0, height = 0;  // 0 when the header could not be read
+};
+PictureHeader ReadPictureHeader(const std::string& bytes);
+
 // A plain pixel buffer, 32-bit 0xAARRGGBB per pixel, not premultiplied, rows
 // top to bottom.
 class Pixmap {
@@ -43,11 +59,28 @@ class Image {
   virtual ~Image() = default;
   virtual int Width() const = 0;
   virtual int Height() const = 0;
-  virtual const Pixmap& Source() const = 0;
+  // Decoded at once; nullptr when the file is missing or not a readable picture.
   static std::shared_ptr<Image> Load(const u16& path);
+  // For pictures that stay loaded for the whole run: the file is read now and
+  // only its header checked (nullptr when missing or no picture); the pixels
+  // are decoded when first drawn, or earlier on the background thread by
+  // Prefetch. A picture whose data turns out to be damaged draws nothing and
+  // then reports the size 0 x 0, like a missing one.
+  static std::shared_ptr<Image> LoadDeferred(const u16& path);
   static std::shared_ptr<Image> FromPixmap(const Pixmap& p);
+  // Has the pixels decoded on the background thread (nothing when they are).
+  virtual void Prefetch() = 0;
+  // Frees the scaled copies and, where the file's bytes allow decoding them
+  // again, the decoded pixels; the next draw makes them anew.
+  virtual void DropCaches() = 0;
+  // Frees the scaled copies only.
+  virtual void DropScaledCopies() = 0;
+  // Decoded pixels held, in bytes (scaled copies included).
+  virtual size_t CachedBytes() const = 0;
 };
 using ImagePtr = std::shared_ptr<Image>;
+// Blocks until the background thread has decoded every picture asked for.
+void WaitForPrefetch();
 
 // Font style flags.
 enum FontStyle { Bold = 1, Smooth = 4 };
@@ -146,5 +179,26 @@ class Surface {
 // The surface that drawing functions of the game address.
 void SetTarget(Surface* s);
 Surface* Target();
+
+// Keeps the drawing target and a surface's scale and colour for the time of
+// a scope: they are restored when it ends, however it ends.
+class SavedState {
+ public:
+  explicit SavedState(Surface& s)
+      : s_(s), target_(Target()), sx_(s.ScaleX()), sy_(s.ScaleY()), r_(s.ColorR()), g_(s.ColorG()), b_(s.ColorB()) {}
+  ~SavedState() {
+    s_.SetScale(sx_, sy_);
+    s_.SetColor(r_, g_, b_);
+    SetTarget(target_);
+  }
+  SavedState(const SavedState&) = delete;
+  SavedState& operator=(const SavedState&) = delete;
+
+ private:
+  Surface& s_;
+  Surface* target_;
+  float sx_, sy_;
+  int r_, g_, b_;
+};
 
 }  // namespace draw

@@ -5,6 +5,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,7 @@
 
 namespace draw::detail {
 
-// Largest picture accepted by the decoders.
-constexpr int kMaxSide = 16384;
-constexpr uint64_t kMaxPixels = uint64_t(256) << 20;
-inline bool SizeAcceptable(uint64_t w, uint64_t h) {
-  return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide && w * h <= kMaxPixels;
-}
+inline bool SizeAcceptable(uint64_t w, uint64_t h) { return PictureSizeAcceptable(w, h); }
 
 inline uint32_t Pack(uint32_t a, uint32_t r, uint32_t g, uint32_t b) { return (a << 24) | (r << 16) | (g << 8) | b; }
 // Exact rounding division by 255 for 0 <= x <= 65535.
@@ -39,28 +35,50 @@ struct Block {
   std::vector<uint32_t> px;
 };
 
-// The drawable image: source pixmap, premultiplied copy and scaled copies.
-class ImageImpl final : public Image {
+// The drawable image: premultiplied pixels and scaled copies. An image made
+// from a file's bytes decodes them on first use and may drop its pixels again.
+class ImageImpl final : public Image, public std::enable_shared_from_this<ImageImpl> {
  public:
   explicit ImageImpl(const Pixmap& p);
-  int Width() const override { return src_.width; }
-  int Height() const override { return src_.height; }
-  const Pixmap& Source() const override { return src_; }
+  ImageImpl(std::string encoded, int w, int h);
+  int Width() const override;
+  int Height() const override;
+  void Prefetch() override;
+  void DropCaches() override;
+  void DropScaledCopies() override;
+  size_t CachedBytes() const override;
 
+  // Decodes the pixels if needed; false when they cannot be decoded.
+  bool Ready() const;
+  // Ready(), unless a scaled copy makes the pixels unnecessary (background thread).
+  void Warm() const;
+  // The unscaled pixels; call Ready() first.
   const Block& Premultiplied() const { return pm_; }
   // The image resampled to dw x dh device pixels, of which only the window
-  // (wx, wy, ww, wh) is computed. Recently used results are kept.
+  // (wx, wy, ww, wh) is computed. Recently used results of the current
+  // canvas sizes are kept. Call Ready() first; the result stays valid until
+  // the next call on this image from the drawing thread.
   const Block& Scaled(int dw, int dh, int wx, int wy, int ww, int wh) const;
 
  private:
   struct Entry {
     int dw, dh, wx, wy, ww, wh;
+    unsigned epoch;
     Block block;
   };
-  Pixmap src_;
-  Block pm_;
+  bool DecodeLocked() const;  // under m_
+  mutable std::mutex m_;
+  std::string encoded_;            // empty for images made from pixels
+  int w_ = 0, h_ = 0;
+  mutable bool decoded_ = false;
+  mutable bool broken_ = false;
+  mutable Block pm_;
   mutable std::list<Entry> cache_;
 };
+
+// Surfaces that change size start a new epoch: scaled copies made for the old
+// sizes are dropped once the image is drawn at a new size.
+void NewScaleEpoch();
 
 // One rasterised glyph: 8-bit coverage rows.
 struct Glyph {

@@ -22,14 +22,68 @@ using namespace detail;
 Pixmap::Pixmap(int w, int h, uint32_t fill)
     : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(static_cast<size_t>(width) * height, fill) {}
 
+namespace {
+uint32_t Be32(const unsigned char* p) { return (uint32_t(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3]; }
+uint32_t Le32(const unsigned char* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
+}  // namespace
+
+PictureHeader ReadPictureHeader(const std::string& bytes) {
+  const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t n = bytes.size();
+  PictureHeader h;
+  if (n >= 8 && png_sig_cmp(b, 0, 8) == 0) {
+    h.kind = PictureHeader::Png;
+    // The first chunk is IHDR: width and height, four bytes each, big-endian.
+    if (n >= 24 && std::memcmp(b + 12, "IHDR", 4) == 0) h.width = Be32(b + 16), h.height = Be32(b + 20);
+  } else if (n >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF) {
+    h.kind = PictureHeader::Jpeg;
+    // Walk the markers up to the first start-of-frame (SOF0..SOF15 but DHT,
+    // JPG and DAC), which holds the height and then the width.
+    size_t i = 2;
+    while (i + 4 <= n) {
+      if (b[i] != 0xFF) break;
+      const unsigned char m = b[i + 1];
+      if (m == 0xFF) { ++i; continue; }  // fill byte
+      if (m == 0xD8 || m == 0x01 || (m >= 0xD0 && m <= 0xD7)) { i += 2; continue; }
+      if (m == 0xD9 || m == 0xDA) break;  // end of image, start of scan: no frame header before
+      const size_t len = (size_t(b[i + 2]) << 8) | b[i + 3];
+      if (len < 2) break;
+      if (m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC) {
+        if (i + 9 <= n) h.height = (size_t(b[i + 5]) << 8) | b[i + 6], h.width = (size_t(b[i + 7]) << 8) | b[i + 8];
+        break;
+      }
+      i += 2 + len;
+    }
+  } else if (n >= 2 && b[0] == 'B' && b[1] == 'M') {
+    h.kind = PictureHeader::Bmp;
+    if (n >= 14 + 16) {
+      const uint32_t hdr = Le32(b + 14);
+      if (hdr == 12) {  // the old OS/2 header: 16-bit sizes
+        h.width = b[18] | (b[19] << 8), h.height = b[20] | (b[21] << 8);
+      } else if (hdr >= 40 && n >= 14 + 12) {
+        const int32_t w = static_cast<int32_t>(Le32(b + 18)), hh = static_cast<int32_t>(Le32(b + 22));
+        h.width = w < 0 ? 0 : uint64_t(w);
+        h.height = hh < 0 ? uint64_t(-int64_t(hh)) : uint64_t(hh);
+      }
+    }
+  }
+  return h;
+}
+
 std::shared_ptr<Pixmap> Pixmap::Load(const u16& path) {
-  auto bytes = fs::ReadAll(path, size_t(512) << 20);
+  // 16 megapixels fit into far fewer bytes than this in any of our formats.
+  auto bytes = fs::ReadAll(path, size_t(128) << 20);
   if (!bytes) return nullptr;
   return Decode(*bytes);
 }
 
 std::shared_ptr<Pixmap> Pixmap::Decode(const std::string& bytes) {
   const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+  // A picture too large to hold is refused from its header, before any
+  // decoder allocates for it.
+  const PictureHeader h = ReadPictureHeader(bytes);
+  if (h.kind != PictureHeader::None && h.width && h.height && !PictureSizeAcceptable(h.width, h.height))
+    return nullptr;
   try {
     if (bytes.size() >= 8 && png_sig_cmp(b, 0, 8) == 0) return DecodePng(bytes);
     if (bytes.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF) return DecodeJpeg(bytes);
@@ -76,7 +130,7 @@ bool PngDecodeInto(png_structp png, png_infop info, PngReader* reader, Pixmap* o
                    std::vector<png_bytep>* rows) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_read_fn(png, reader, PngRead);
-  png_set_user_limits(png, kMaxSide, kMaxSide);
+  png_set_user_limits(png, kMaxPictureSide, kMaxPictureSide);
   png_set_chunk_malloc_max(png, size_t(64) << 20);
   png_read_info(png, info);
   png_uint_32 w = 0, h = 0;

@@ -270,6 +270,7 @@ void Surface::Resize(int w, int h, double scale) {
   s_->dw = Round(width_ * scale);
   s_->dh = Round(height_ * scale);
   s_->px.assign(size_t(s_->dw) * s_->dh, Pack(255, s_->cr, s_->cg, s_->cb));
+  NewScaleEpoch();
 }
 
 int Surface::DeviceWidth() const { return s_->dw; }
@@ -356,6 +357,7 @@ void Surface::DrawImage(const Image& img, float x, float y) {
   const Block* blk;
   int ox = r.x0 - X0, oy = r.y0 - Y0;
   if (dw == w && dh == h) {
+    if (!im->Ready()) return;
     blk = &im->Premultiplied();
   } else {
     // Scaled copies are cached: whole while they stay moderate, else only the visible part.
@@ -366,6 +368,7 @@ void Surface::DrawImage(const Image& img, float x, float y) {
       blk = &im->Scaled(dw, dh, ox, oy, r.x1 - r.x0, r.y1 - r.y0);
       ox = oy = 0;
     }
+    if (blk->px.empty()) return;  // damaged picture
   }
   Mul m;
   const double a = s_->blend == Blend::Solid ? 1.0 : s_->alpha;

@@ -4,14 +4,17 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <new>
 #include <mutex>
 #include <vector>
 
@@ -64,6 +67,7 @@ int ZError(voidpf, voidpf) { return 0; }
 enum class EntryState { Unknown, Good, Bad };
 
 struct Entry {
+  u16 name;  // as stored in the archive
   unz64_file_pos pos{};
   ZPOS64_T size = 0;
   EntryState state = EntryState::Unknown;
@@ -99,6 +103,7 @@ struct Archive {
       std::string n(name);
       if (n.empty() || n.back() == '/') continue;  // folder entries
       Entry e;
+      e.name = text::FromUtf8(n);
       if (unzGetFilePos64(zip, &e.pos) != UNZ_OK) continue;
       e.size = info.uncompressed_size;
       index.emplace(text::ToLowerAscii(text::FromUtf8(n)), e);  // the first of equal names wins
@@ -188,6 +193,32 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
   return true;
 }
 
+thread_local int g_lastError = 0;
+
+int Fail(int error) {
+  g_lastError = error ? error : EIO;
+  return g_lastError;
+}
+
+// Opens a native path for reading only when it is a regular file (or a link
+// to one): a FIFO would block the reader until some writer comes, a device
+// such as /dev/zero never ends, a folder holds no data. The open itself does
+// not block (O_NONBLOCK), and the check is made on what was opened.
+int OpenRegular(const std::string& n) {
+  int fd = open(n.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return -1;
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    int err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    close(fd);
+    errno = err;
+    return -1;
+  }
+  int flags = fcntl(fd, F_GETFL);
+  if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  return fd;
+}
+
 bool LExists(const std::string& p) {
   struct stat st;
   return lstat(p.c_str(), &st) == 0;
@@ -212,6 +243,16 @@ bool RegisterEmbeddedArchive() {
 u16 EmbeddedRoot() { return u"ZIP::Incbin::DA2.ZIP//"; }
 
 bool IsArchivePath(const u16& path) { return path.rfind(u"ZIP::", 0) == 0; }
+
+std::vector<u16> ArchiveEntries(const u16& name) {
+  std::lock_guard<std::mutex> guard(g_archivesLock);
+  auto it = Archives().find(text::ToLowerAscii(name));
+  std::vector<u16> names;
+  if (it == Archives().end()) return names;
+  std::lock_guard<std::mutex> entries(it->second->lock);
+  for (const auto& [key, entry] : it->second->index) names.push_back(entry.name);
+  return names;
+}
 
 std::string NativePath(const u16& path) {
   if (IsArchivePath(path)) return text::ToUtf8(path);
@@ -273,9 +314,7 @@ bool CanRead(const u16& path) {
   if (SplitArchivePath(path, a, entry)) return a && a->Exists(entry);
   std::string n = NativePath(path);
   if (n.empty()) return false;
-  struct stat st;
-  if (stat(n.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
-  int fd = open(n.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = OpenRegular(n);
   if (fd < 0) return false;
   close(fd);
   return true;
@@ -289,36 +328,97 @@ std::optional<std::string> ReadAll(const u16& path, size_t maxBytes) {
     return a->Read(entry, maxBytes);
   }
   std::string n = NativePath(path);
-  if (n.empty()) return std::nullopt;
-  int fd = open(n.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
+  if (n.empty()) return Fail(ENOENT), std::nullopt;
+  int fd = OpenRegular(n);
+  if (fd < 0) return Fail(errno), std::nullopt;
   struct stat st;
-  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) { close(fd); return std::nullopt; }
+  if (fstat(fd, &st) != 0) { int err = errno; close(fd); return Fail(err), std::nullopt; }
+  if (static_cast<uint64_t>(st.st_size) > maxBytes) { close(fd); return Fail(EFBIG), std::nullopt; }
   std::string out;
-  if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+  try {
+    if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+  } catch (const std::bad_alloc&) {
+    close(fd);
+    return std::nullopt;
+  }
   char buf[65536];
   for (;;) {
     ssize_t r = read(fd, buf, sizeof buf);
     if (r < 0) {
       if (errno == EINTR) continue;
+      int err = errno;
       close(fd);
-      return std::nullopt;
+      return Fail(err), std::nullopt;
     }
     if (r == 0) break;
-    if (out.size() + static_cast<size_t>(r) > maxBytes) { close(fd); return std::nullopt; }
-    out.append(buf, static_cast<size_t>(r));
+    if (out.size() + static_cast<size_t>(r) > maxBytes) { close(fd); return Fail(EFBIG), std::nullopt; }
+    try {
+      out.append(buf, static_cast<size_t>(r));
+    } catch (const std::bad_alloc&) {
+      close(fd);
+      return Fail(ENOMEM), std::nullopt;
+    }
   }
   close(fd);
   return out;
 }
 
+namespace {
+
+// Follows symbolic links (also dangling ones) to the path that a write must
+// replace. Empty when the links loop.
+std::string LinkTarget(std::string p) {
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st;
+    if (lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+    std::vector<char> buf(4096);
+    ssize_t n = readlink(p.c_str(), buf.data(), buf.size());
+    if (n <= 0 || static_cast<size_t>(n) >= buf.size()) return p;
+    std::string t(buf.data(), static_cast<size_t>(n));
+    if (t[0] != '/') {
+      size_t slash = p.rfind('/');
+      t = (slash == std::string::npos ? std::string() : p.substr(0, slash + 1)) + t;
+    }
+    p = t;
+  }
+  return std::string();
+}
+
+bool TempNameChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+
+}  // namespace
+
+int LastError() { return g_lastError; }
+
+u16 ErrorText(int error) {
+  switch (error) {
+    case 0: return u16();
+    case EACCES:
+    case EPERM: return u"keine Berechtigung";
+    case EROFS: return u"der Datenträger ist schreibgeschützt";
+    case ENOSPC:
+    case EDQUOT: return u"kein Platz mehr auf dem Datenträger";
+    case ENOENT:
+    case ENOTDIR: return u"der Ordner fehlt";
+    case EISDIR: return u"an dieser Stelle steht ein Ordner";
+    case ELOOP: return u"symbolische Verknüpfungen im Kreis";
+    case EFBIG: return u"die Datei ist zu groß";
+    default: return u"Fehler " + text::Num(error) + u" (" + text::FromUtf8(std::strerror(error)) + u")";
+  }
+}
+
 bool WriteAllAtomic(const u16& path, const std::string& bytes) {
-  if (IsArchivePath(path)) return false;
+  g_lastError = 0;
+  if (IsArchivePath(path)) return Fail(EROFS), false;
   std::string target = NativePath(path);
-  if (target.empty() || target.back() == '/') return false;
+  if (target.empty() || target.back() == '/') return Fail(EISDIR), false;
+  target = LinkTarget(target);
+  if (target.empty()) return Fail(ELOOP), false;
   struct stat old;
   bool hadOld = stat(target.c_str(), &old) == 0;
-  if (hadOld && S_ISDIR(old.st_mode)) return false;
+  if (hadOld && !S_ISREG(old.st_mode)) return Fail(S_ISDIR(old.st_mode) ? EISDIR : EPERM), false;
+  // A file its owner made read-only stays as it is.
+  if (hadOld && access(target.c_str(), W_OK) != 0) return Fail(errno), false;
   size_t slash = target.rfind('/');
   std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
   std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -326,22 +426,67 @@ bool WriteAllAtomic(const u16& path, const std::string& bytes) {
   std::vector<char> tmpl(tmp.begin(), tmp.end());
   tmpl.push_back('\0');
   int fd = mkstemp(tmpl.data());
-  if (fd < 0) return false;
+  if (fd < 0) return Fail(errno), false;
+  // Held while the file is ours: the start-up clean-up leaves a locked file alone.
+  flock(fd, LOCK_EX | LOCK_NB);
   std::string tmpName(tmpl.data());
-  bool ok = true;
+  int err = 0;
   size_t done = 0;
-  while (ok && done < bytes.size()) {
+  while (!err && done < bytes.size()) {
     ssize_t w = write(fd, bytes.data() + done, bytes.size() - done);
     if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) ok = false;
+    if (w < 0) err = errno;
+    else if (w == 0) err = EIO;
     else done += static_cast<size_t>(w);
   }
-  if (ok && fsync(fd) != 0) ok = false;
-  if (ok) fchmod(fd, hadOld ? (old.st_mode & 07777) : 0644);
-  if (close(fd) != 0) ok = false;
-  if (ok && rename(tmpName.c_str(), target.c_str()) != 0) ok = false;
-  if (!ok) unlink(tmpName.c_str());
-  return ok;
+  if (!err && fchmod(fd, hadOld ? (old.st_mode & 07777) : 0644) != 0) err = errno;
+  if (!err && hadOld && geteuid() == 0) (void)fchown(fd, old.st_uid, old.st_gid);
+  if (!err && fsync(fd) != 0) err = errno;
+  if (close(fd) != 0 && !err) err = errno;
+  if (!err && rename(tmpName.c_str(), target.c_str()) != 0) err = errno;
+  if (err) {
+    unlink(tmpName.c_str());
+    return Fail(err), false;
+  }
+  // The new name must survive a crash as well.
+  int dfd = open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd >= 0) {
+    fsync(dfd);
+    close(dfd);
+  }
+  return true;
+}
+
+int RemoveStaleTempFiles(const u16& folder, const std::function<bool(const u16& name)>& ours) {
+  if (IsArchivePath(folder) || !ours) return 0;
+  std::string dir = NativePath(folder);
+  if (dir.empty()) return 0;
+  if (dir.back() != '/') dir += '/';
+  std::vector<std::string> stale;
+  if (DIR* d = opendir(dir.c_str())) {
+    while (dirent* de = readdir(d)) {
+      std::string n = de->d_name;
+      // "." + name + "." + six letters or digits (what mkstemp makes of "XXXXXX")
+      if (n.size() < 9 || n[0] != '.' || n[n.size() - 7] != '.') continue;
+      if (!std::all_of(n.end() - 6, n.end(), TempNameChar)) continue;
+      if (!ours(text::FromUtf8(n.substr(1, n.size() - 8)))) continue;
+      stale.push_back(n);
+    }
+    closedir(d);
+  }
+  int removed = 0;
+  for (const auto& n : stale) {
+    std::string p = dir + n;
+    struct stat st;
+    if (lstat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) continue;
+    int fd = open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) continue;
+    // A save in progress (another instance) holds its lock.
+    bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (free && unlink(p.c_str()) == 0) ++removed;
+    close(fd);
+  }
+  return removed;
 }
 
 bool CreateFolders(const u16& path) {

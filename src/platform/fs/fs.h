@@ -10,9 +10,11 @@
 // the path, and a new one is created with the letter case asked for.
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace fs {
 
@@ -26,19 +28,38 @@ bool RegisterEmbeddedArchive();
 // Archive path prefix of the embedded archive: "ZIP::Incbin::DA2.ZIP//".
 u16 EmbeddedRoot();
 bool IsArchivePath(const u16& path);
+// Names of the file entries of a registered archive, as stored; empty when
+// no archive of that name is registered.
+std::vector<u16> ArchiveEntries(const u16& name);
 
 enum class Type { None = 0, File = 1, Folder = 2 };
 // What is at path; an archive entry that exists and is intact is a file.
 Type FileType(const u16& path);
-bool CanRead(const u16& path);  // the path opens for reading
+bool CanRead(const u16& path);  // the path is a regular file (or an entry) that opens for reading
 
 // Whole contents; nullopt when the file cannot be read (missing, folder,
-// damaged archive entry). Files larger than maxBytes are refused.
+// damaged archive entry). Only regular files are read: FIFOs, devices and
+// sockets are refused, as are files larger than maxBytes.
 std::optional<std::string> ReadAll(const u16& path, size_t maxBytes = size_t(1) << 30);
 
-// Writes a whole file safely: a temporary file in the same folder, flushed,
-// then renamed over the target. The old file stays untouched on any failure.
+// Writes a whole file safely: a temporary file "." + name + ".XXXXXX" in the
+// same folder, written, synced, then renamed over the target, and the folder
+// synced. The old file stays untouched on any failure. A symbolic link stays
+// a link: the file it points to is replaced. An existing file that may not
+// be written is refused, as a plain write would be.
 bool WriteAllAtomic(const u16& path, const std::string& bytes);
+
+// The system error (errno value) of the last failed ReadAll or
+// WriteAllAtomic on this thread; 0 when none.
+int LastError();
+// A short German description of an error of LastError() for messages to the user.
+u16 ErrorText(int error);
+
+// Removes the temporary files of interrupted WriteAllAtomic calls in folder:
+// regular files named "." + name + "." + six letters or digits for which
+// ours(name) holds, unless a running save still holds them. Returns how many
+// were removed.
+int RemoveStaleTempFiles(const u16& folder, const std::function<bool(const u16& name)>& ours);
 
 bool CreateFolders(const u16& path);               // with every missing parent
 bool CopyFile(const u16& from, const u16& to, bool replace);  // from may be an archive entry

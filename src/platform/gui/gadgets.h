@@ -100,8 +100,17 @@ class Gadget : public Object {
   virtual void SetStatusText(const u16& text) {}
   virtual u16 StatusText() const { return u16(); }
   virtual void RefreshMenu() {}
-  // Tool windows: the button that the Enter key presses.
+  // Windows: the button that the Enter key presses while it is shown (tool
+  // windows: always; a tool window is modal and Escape closes it).
   virtual void SetDefaultButton(Gadget* button) {}
+  // Windows: shrink the client area (not below minW x minH) and move the
+  // window so that all of it, frame included, lies in the screen's available area.
+  virtual void KeepOnScreen(int minW, int minH) {}
+
+  // Text fields: at most this many characters, typed or pasted (0: no limit).
+  virtual void SetMaxLength(int characters) {}
+  // Text fields and areas: types text at the cursor, as the user would.
+  virtual void InsertText(const u16& text) {}
 
   // HTML views: shows a local file (native or "\"-separated path); relative
   // pictures and style sheets resolve against its folder. False if unreadable.
@@ -134,7 +143,8 @@ enum WindowStyle : int {
   WindowTool = 16,     // small title bar, owned by its parent window
   WindowHidden = 32,
 };
-enum PanelStyle : int { PanelPlain = 0, PanelSunken = 1 };
+// A scrolling panel shows scroll bars when a shown child lies outside it.
+enum PanelStyle : int { PanelPlain = 0, PanelSunken = 1, PanelScroll = 2 };
 enum LabelStyle : int { LabelLeft = 0, LabelRight = 1, LabelCentre = 2, LabelSunken = 4 };
 
 Gadget* CreateWindow(const u16& title, int x, int y, int w, int h, Gadget* owner, int style);
@@ -172,6 +182,10 @@ std::vector<bool> ToolbarCells(const draw::Pixmap& strip);
 // New position of a gadget without following edges: keeps its centre at the
 // same fraction of the parent (integer arithmetic).
 int KeepCentre(int placed, int size, int parentNow, int parentPlaced);
+// Windows key code of a key of the main keyboard's digit row from its
+// physical key (the platform's scan code), whatever the keyboard layout:
+// 49..57 for 1..9, 48 for 0; 0 for every other key or an unknown platform.
+int DigitRowKey(int scanCode, const std::string& platform);
 // A picture through the renderer, else decoded by the toolkit; nullptr if neither can.
 draw::PixmapPtr LoadPixmap(const u16& path);
 // Makes the fonts in a TrueType/OpenType file available to the gadgets.
@@ -180,8 +194,20 @@ bool AddFont(const std::string& bytes);
 u16 ScriptFace();
 
 // Open and save dialogs. filter: "Description:ext1,ext2". "" on cancel.
+// The dialog shows it as "Description (*.ext1 *.ext2)"; patterns written in
+// the description are not shown twice.
+u16 DialogFilter(const u16& filter);
 u16 RequestFile(const u16& title, const u16& filter, const u16& startFolder, bool save);
 void SetRequestFileHandler(std::function<u16(const u16& title, const u16& filter, const u16& folder, bool save)> h);
+
+// Localization of gadget texts, handed in by start-up: whether texts given at
+// creation are localization sources now, and the shown form of such a source.
+// Without it texts are shown as given.
+struct TextLocalizer {
+  std::function<bool()> registering;
+  std::function<u16(const u16& source)> translate;
+};
+void SetTextLocalizer(TextLocalizer localizer);
 
 // Shows the localized form of every gadget, menu item and list item that was
 // created while localization bit 2 was set and has not been given a text since.

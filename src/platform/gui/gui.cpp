@@ -5,10 +5,13 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 
 #include <csignal>
@@ -21,6 +24,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/gui/firstframe.h"
 #include "platform/text.h"
 
 namespace gui {
@@ -39,6 +43,7 @@ std::vector<Hook> g_hooks;
 int g_nextHook = 1;
 u16 g_title;
 std::function<int(const u16&)> g_confirm;
+std::function<void(const u16&)> g_warn;
 std::function<bool(const u16&)> g_open;
 QApplication* g_app = nullptr;
 int g_signalPipe[2] = {-1, -1};
@@ -123,7 +128,35 @@ void Init(int argc, char** argv) {
     g_app = new QApplication(s_argc, s_argv);
   }
   g_app->setQuitOnLastWindowClosed(false);
+  // The toolkit's own texts (dialog buttons, file dialogs, context menus) in
+  // German like the rest of the interface, from the system's Qt translations.
+  auto* german = new QTranslator(g_app);
+  if (german->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(german);
+  // Lets task bars and Wayland compositors match the windows to the desktop
+  // entry, and gives every window the application icon (from the resources
+  // linked into the program; the installed icon theme is the fallback).
+  QGuiApplication::setDesktopFileName(QStringLiteral(PARLAVINTO_APP_ID));
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    QString file = QStringLiteral(":/icons/%1x%1/apps/" PARLAVINTO_APP_ID ".png").arg(size);
+    if (QFileInfo::exists(file)) icon.addFile(file, QSize(size, size));
+  }
+  if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral(PARLAVINTO_APP_ID));
+  QApplication::setWindowIcon(icon);
   InstallSignalHandlers();
+  ReportFirstFrame(g_app);
+}
+
+u16 DesktopFileName() {
+  QString name = QGuiApplication::desktopFileName();
+  return u16(reinterpret_cast<const char16_t*>(name.utf16()), static_cast<size_t>(name.size()));
+}
+
+std::vector<int> WindowIconSizes() {
+  std::vector<int> sizes;
+  for (const QSize& s : QApplication::windowIcon().availableSizes()) sizes.push_back(s.width());
+  return sizes;
 }
 
 bool Initialized() { return g_app != nullptr; }
@@ -214,6 +247,19 @@ int Confirm(const u16& textValue) {
 
 void SetConfirmHandler(std::function<int(const u16&)> handler) { g_confirm = std::move(handler); }
 
+void Warn(const u16& textValue) {
+  if (g_warn) return g_warn(textValue);
+  if (!g_app) {
+    Diagnostic(text::ToUtf8(textValue));
+    return;
+  }
+  QMessageBox box(QMessageBox::Warning, Q(g_title), Q(textValue), QMessageBox::Ok);
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  box.exec();
+}
+
+void SetWarnHandler(std::function<void(const u16&)> handler) { g_warn = std::move(handler); }
+
 bool OpenDocument(const u16& target) {
   if (g_open) return g_open(target);
   QString t = Q(target);
@@ -241,11 +287,6 @@ void ExitProcess(int code) {
   std::fflush(stdout);
   std::fflush(stderr);
   std::_Exit(code);
-}
-
-void Diagnostic(const std::string& line) {
-  std::fputs(line.c_str(), stdout);
-  std::fputc('\n', stdout);
 }
 
 }  // namespace gui

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace gui {
 
@@ -48,6 +49,10 @@ struct Event {
 // Creates the application object. Safe to call more than once.
 void Init(int argc, char** argv);
 bool Initialized();
+// The identity Init gives the application: the desktop entry's name (without
+// ".desktop") and the pixel sizes of the window icon.
+std::u16string DesktopFileName();
+std::vector<int> WindowIconSizes();
 
 // Emits an event: every hook runs first, synchronously and in priority order
 // (highest first), each receiving the event the previous one returned; then
@@ -90,6 +95,11 @@ const u16& AppTitle();
 // handler that answers instead of the user.
 int Confirm(const u16& text);
 void SetConfirmHandler(std::function<int(const u16& text)> handler);
+// Message box with a warning icon and an OK button, on top, captioned with
+// the application title: tells the user of something that went wrong. Tests
+// can install a handler that receives the text instead.
+void Warn(const u16& text);
+void SetWarnHandler(std::function<void(const u16& text)> handler);
 
 // Opens a document (native path) or a web address with the desktop's default
 // application; returns false when nothing could be started.
@@ -102,8 +112,5 @@ int DesktopHeight();
 
 // Flushes standard output and ends the process at once with the exit code.
 [[noreturn]] void ExitProcess(int code);
-
-// Writes a diagnostic line to standard output.
-void Diagnostic(const std::string& line);
 
 }  // namespace gui

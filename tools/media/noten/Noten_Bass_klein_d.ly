@@ -1,0 +1,11 @@
+% SPDX-License-Identifier: CC-BY-SA-4.0
+% kleines d im Bassschlüssel
+\include "stil.ily"
+\language "deutsch"
+
+\score {
+  \new Staff { \clef "bass" \omit Staff.TimeSignature \cadenzaOn
+    s4 d1 s2
+  }
+  \layout { }
+}

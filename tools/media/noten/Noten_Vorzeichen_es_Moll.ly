@@ -1,0 +1,11 @@
+% SPDX-License-Identifier: CC-BY-SA-4.0
+% Vorzeichen von es-Moll
+\include "stil.ily"
+\language "deutsch"
+
+\score {
+  \new Staff { \clef "treble" \key es \minor \omit Staff.TimeSignature \cadenzaOn
+    \hideNotes h'1 s4
+  }
+  \layout { }
+}
