@@ -20,6 +20,7 @@
 #include "game/quizscreen.h"
 #include "game/sound.h"
 #include "ini/ini.h"
+#include "platform/diagnostic.h"
 #include "platform/fs/fs.h"
 #include "platform/gui/gadgets.h"
 #include "platform/gui/gui.h"
@@ -105,7 +106,7 @@ int StempleStartzeit() {
   int r = Ini::Schreiben(u"Allgemein", u"LastStart", StartzeitText(static_cast<long long>(std::time(nullptr))), u"");
   // Nothing depends on it; the user learns of an unwritable data folder when saving.
   if (r != 0)
-    gui::Diagnostic("settings file not written: " + fs::NativePath(IniDatei) + ": " +
+    platform::Diagnostic("settings file not written: " + fs::NativePath(IniDatei) + ": " +
                     text::ToUtf8(fs::ErrorText(fs::LastError())));
   return r;
 }

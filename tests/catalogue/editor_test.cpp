@@ -596,6 +596,8 @@ TEST_F(EditorTest, LookingAtEmptyNumbersCreatesNoQuestion) {
   EXPECT_EQ(vorher, ErlaubteFragen);
   EXPECT_EQ(0, QuizSpielbar(8));
   EXPECT_EQ(2, FreieNummer());
+}
+
 struct Ablehnung {
   const char* name;
   std::string datei;                                  // in the sandbox's "extern/"

@@ -254,6 +254,7 @@ TEST_F(Sound, ChannelReplacedInItsSlotFallsSilent) {
 // A replayed clip restarts: the answer that follows silences every copy.
 TEST_F(Sound, AnswerAfterAReplaySilencesTheClip) {
   SpielTon(0, 1.0f, u"Ja 2.ogg");
+  WarteAufFragenTon();
   Seconds(0.3);
   SpielTon(1, 1.0f, u"");  // the loudspeaker pressed
   EXPECT_GT(Measure(Seconds(0.3)).rms, 0.01);

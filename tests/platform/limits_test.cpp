@@ -191,6 +191,7 @@ TEST(SoundLimits, TheHostileOggsAreRealAndSmall) {
   auto ton = audio::LoadSound(box.Path("stunde.ogg"));
   ASSERT_TRUE(ton);
   EXPECT_EQ(8000, ton->Rate());
+  audio::Prefetch(ton);
   audio::WaitForDecoding();
   EXPECT_NEAR(60.0, ton->Seconds(), 0.05);
 }

@@ -169,9 +169,13 @@ std::set<std::string> NamesIn(const std::string& expr) {
 std::set<std::string> ManifestNames(const std::string& licence) {
   std::string lower = licence;
   std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
-  if (lower.find("public domain") != std::string::npos || lower.find("public-domain") != std::string::npos)
-    return {"public-domain"};
-  return NamesIn(licence);
+  if (lower.find("public domain") == std::string::npos && lower.find("public-domain") == std::string::npos)
+    return NamesIn(licence);
+  // A public-domain work with additions of ours names both.
+  std::set<std::string> out = {"public-domain"};
+  for (const char* name : {"CC-BY-SA-4.0", "GPL-3.0-or-later", "CC0-1.0", "MIT", "OFL-1.1"})
+    if (licence.find(name) != std::string::npos) out.insert(name);
+  return out;
 }
 
 // Scripts that synthesise a clip are program code, whatever their output is.

@@ -24,6 +24,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/diagnostic.h"
 #include "platform/gui/firstframe.h"
 #include "platform/text.h"
 
@@ -250,7 +251,7 @@ void SetConfirmHandler(std::function<int(const u16&)> handler) { g_confirm = std
 void Warn(const u16& textValue) {
   if (g_warn) return g_warn(textValue);
   if (!g_app) {
-    Diagnostic(text::ToUtf8(textValue));
+    platform::Diagnostic(text::ToUtf8(textValue));
     return;
   }
   QMessageBox box(QMessageBox::Warning, Q(g_title), Q(textValue), QMessageBox::Ok);
