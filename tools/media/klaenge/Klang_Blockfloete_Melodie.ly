@@ -1,5 +1,5 @@
 % SPDX-License-Identifier: CC-BY-SA-4.0
-% recorder plays »Alle Vögel sind schon da« (traditional)
+% recorder plays a short melody of our own
 \include "../noten/stil.ily"
 \score {
   <<

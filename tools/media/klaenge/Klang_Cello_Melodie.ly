@@ -1,5 +1,5 @@
 % SPDX-License-Identifier: CC-BY-SA-4.0
-% cello plays the »Wiegenlied« (J. Brahms, d. 1897)
+% cello plays a short lullaby-like melody of our own
 \include "../noten/stil.ily"
 \score {
   <<

@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "treble" \omit Staff.TimeSignature \cadenzaOn
-    s4 r16 s2
+    s4 r16 s4
   }
   \layout { }
 }

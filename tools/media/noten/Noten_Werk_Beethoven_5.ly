@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "treble" \key c \minor \time 2/4 \override Score.SpacingSpanner.spacing-increment = #0.9
-    r8 g' g' g' | es'2\fermata | \break r8 f' f' f' | d'2\fermata
+    r8 g'[ g' g'] | es'2\fermata | \break r8 f'[ f' f'] | d'2~ | d'2\fermata
   }
   \layout { }
 }
