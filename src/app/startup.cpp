@@ -165,13 +165,19 @@ namespace {
 struct FensterBilder {
   draw::PixmapPtr leer, namensbox;
 };
-std::future<FensterBilder> g_fensterBilder;
+// Made on first use, after the archive is registered: so it is destroyed
+// first at the end of the process, and its destructor lets a decoding still
+// under way finish while the archive is still there.
+std::future<FensterBilder>& FensterBilderZukunft() {
+  static std::future<FensterBilder> zukunft;
+  return zukunft;
+}
 
 }  // namespace
 
 int WarteAufFensterBilder() {
-  if (!g_fensterBilder.valid()) return 0;
-  FensterBilder b = g_fensterBilder.get();
+  if (!FensterBilderZukunft().valid()) return 0;
+  FensterBilder b = FensterBilderZukunft().get();
   LeerHintergrundPixmap = b.leer;
   NamensboxPixmap = b.namensbox;
   return 0;
@@ -194,7 +200,7 @@ int LadeBilder() {
   NamensboxPixmap = nullptr;
   const u16 leer = BilderPfad + u"HinterLeer2.png", namensbox = BilderPfad + u"Namensbox2.png";
   try {
-    g_fensterBilder = std::async(std::launch::async, [leer, namensbox] {
+    FensterBilderZukunft() = std::async(std::launch::async, [leer, namensbox] {
       return FensterBilder{draw::Pixmap::Load(leer), draw::Pixmap::Load(namensbox)};
     });
   } catch (const std::system_error&) {  // no thread to be had: decode here
