@@ -1,6 +1,6 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by make_sounds.sh and make_hoeren.sh: runs a generator script of this
+# Used by make_sounds.sh: runs a generator script of this
 # folder, which writes WAV files, and encodes them into assets/Sounds/.
 #   tools/sound/encode.sh GENERATOR.py [NAME ...]
 # Needs python3 (standard library only) and oggenc (vorbis-tools); sox is
