@@ -311,6 +311,8 @@ def pictures():
     P["6"] = (130, d + "\n" + flag(xs, top16, second=True) + "\n" + flag(xs, top16 + 0.85 * SP, second=True))
     d, xs = quarter_note(hx)
     P["3"] = (125, d + "\n" + dot(hx + 46, MID - SP / 2))
+    d, xs = quarter_note(hx)
+    P["Q"] = (150, d + "\n" + dot(hx + 46, MID - SP / 2) + "\n" + dot(hx + 72, MID - SP / 2))
 
     P["w"] = (100, rect_d(50 - 23, LINES[1], 46, 20))
     P["h"] = (100, rect_d(50 - 23, MID - 20, 46, 20))
@@ -350,7 +352,7 @@ def pictures():
 NAMES = {
     "G": "Violinschlüssel", "F": "Bassschlüssel", "C": "Bratschenschlüssel",
     "1": "ganze Note", "2": "halbe Note", "4": "Viertelnote", "8": "Achtelnote",
-    "6": "Sechzehntelnote", "3": "punktierte Viertelnote", "w": "ganze Pause",
+    "6": "Sechzehntelnote", "3": "punktierte Viertelnote", "Q": "doppelt punktierte Viertelnote", "w": "ganze Pause",
     "h": "halbe Pause", "v": "Viertelpause", "a": "Achtelpause", "s": "Sechzehntelpause",
     "#": "Kreuz", "b": "B", "n": "Auflösungszeichen", "|": "einfacher Taktstrich",
     "]": "Schlussstrich", ":": "Wiederholungszeichen", "f": "Fermate", "T": "Taktart 4/4",
