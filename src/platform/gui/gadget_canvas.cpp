@@ -84,14 +84,23 @@ class CanvasGadget : public G<Canvas> {
     surface_.SetFlipHandler([this] { Present(); });
     Init(canvas_, x, y, w, h);
   }
-  draw::Surface& Surface() override { return surface_; }
+  // The surface gets its pixels when it is first drawn on: a canvas that
+  // stays hidden (the quiz canvas while a form is shown) holds none.
+  draw::Surface& Surface() override {
+    SizeSurface();
+    return surface_;
+  }
   // A canvas lies above the panels of its parent.
   void Show() override {
     canvas_->show();
     canvas_->raise();
     if (parent) parent->KidsChanged();
   }
-  void AfterResize() override { SizeSurface(); }
+  void AfterResize() override { FollowSize(); }
+  // After a resize: a surface in use follows the canvas at once.
+  void FollowSize() {
+    if (surface_.DeviceWidth() > 0) SizeSurface();
+  }
   void SizeSurface() {
     double dpr = canvas_->devicePixelRatioF();
     int w = canvas_->width(), h = canvas_->height();
@@ -148,7 +157,7 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   g_->Paint(p);
 }
-void CanvasWidget::resizeEvent(QResizeEvent*) { g_->SizeSurface(); }
+void CanvasWidget::resizeEvent(QResizeEvent*) { g_->FollowSize(); }
 void CanvasWidget::keyPressEvent(QKeyEvent* e) { Emit(KeyDown, g_, VirtualKey(e)); }
 void CanvasWidget::keyReleaseEvent(QKeyEvent* e) {
   if (e->isAutoRepeat()) return;
