@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/eventloop.h"
 
+#include "app/startup.h"
 #include "game/gameflow.h"
 #include "game/quizscreen.h"
 #include "ui/commands.h"
@@ -16,7 +17,27 @@ int EreignisSchleife() {
   return 0;
 }
 
+namespace {
+
+// Ticks, paints, resizes and mouse moves of the start screen and the player
+// form read no question: those come before the catalogue has to be there.
+bool BrauchtKatalog(const gui::Event& e) {
+  switch (e.id) {
+    case gui::TimerTick:
+    case gui::GadgetPaint:
+    case gui::WindowSize:
+    case gui::MouseMove:
+      return Modus != 0 && Modus != 5;
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
 void VerteileEreignis(const gui::Event& e) {
+  // The catalogue is loaded on a helper thread at start.
+  if (BrauchtKatalog(e)) WarteAufKatalog();
   switch (e.id) {
     case gui::KeyDown:
       ScanTasten(e.data, 1);
@@ -88,7 +109,10 @@ int PasseLayoutAn() {
 }
 
 gui::Event EreignisHaken(int id, const gui::Event& event, void* context) {
-  if (event.source != nullptr && event.source == Slider[Mdi::SLID_LISTE]) MaleListe(event.data);
+  if (event.source != nullptr && event.source == Slider[Mdi::SLID_LISTE]) {
+    WarteAufKatalog();
+    MaleListe(event.data);
+  }
   return event;
 }
 

@@ -287,6 +287,32 @@ int LadeKatalog() {
   return 0;
 }
 
+namespace {
+
+// Like the window pictures' future: made after the archive is registered, so
+// a loader still running when static objects are destroyed finishes first.
+std::future<void>& KatalogZukunft() {
+  static std::future<void> zukunft;
+  return zukunft;
+}
+
+}  // namespace
+
+int LadeKatalogImHintergrund() {
+  WarteAufKatalog();
+  try {
+    KatalogZukunft() = std::async(std::launch::async, [] { LadeKatalog(); });
+  } catch (const std::system_error&) {  // no thread to be had: load here
+    LadeKatalog();
+  }
+  return 0;
+}
+
+int WarteAufKatalog() {
+  if (KatalogZukunft().valid()) KatalogZukunft().get();
+  return 0;
+}
+
 u16 TempPfad() {
   u16 t = fs::Env("TEMP");
   if (t.empty()) t = fs::Env("TMP");
@@ -347,7 +373,7 @@ int ProgrammStart(int argc, char** argv) {
   Mdi::FormLoad();
   InfoFenster::FormLoad();
   // 13., 14. catalogue and the list view's columns
-  LadeKatalog();
+  LadeKatalogImHintergrund();
   ErzeugeListenSpalten();
   // 15., 16. event hook and the 20 Hz timer
   gui::AddHook(EreignisHaken, 0, nullptr);

@@ -76,6 +76,13 @@ int LadeToene();
 int SpielAssetsBereithalten(int modus);
 int ErzeugeListenSpalten();
 int LadeKatalog();
+// LadeKatalog on a helper thread (at start, so that the first frame does not
+// wait for the question files); WarteAufKatalog hands the catalogue over and
+// must be called before the question table, the topics or the question file
+// reader are used on the main thread. Without a thread to be had the catalogue
+// is loaded at once.
+int LadeKatalogImHintergrund();
+int WarteAufKatalog();
 int ZeigeHandbuch();
 u16 TempPfad();
 // Executable's own file name without folder and extension.

@@ -6,13 +6,28 @@
 #include "platform/text.h"
 #include "ui/mainwindow.h"
 
+namespace {
+
+constexpr int kBreite = 640, kHoehe = 440;
+// The place FormLoad chose; set while the window waits to be built.
+bool g_vorgemerkt = false;
+int g_x = 0, g_y = 0;
+
+}  // namespace
+
 int InfoFenster::FormLoad() {
-  const int breite = 640, hoehe = 440;
-  int x = 0, y = 0;
+  g_x = g_y = 0;
   if (HauptFenster) {
-    x = HauptFenster->X() + (HauptFenster->Width() - breite) / 2;
-    y = HauptFenster->Y() + (HauptFenster->Height() - hoehe) / 2;
+    g_x = HauptFenster->X() + (HauptFenster->Width() - kBreite) / 2;
+    g_y = HauptFenster->Y() + (HauptFenster->Height() - kHoehe) / 2;
   }
+  g_vorgemerkt = true;
+  return 0;
+}
+
+int InfoFenster::Baue() {
+  if (InfoFensterGadget || !g_vorgemerkt) return 0;
+  const int breite = kBreite, hoehe = kHoehe, x = g_x, y = g_y;
   InfoFensterGadget =
       gui::CreateWindow(u"{{Informations}}", x, y, breite, hoehe, HauptFenster, gui::WindowTitle | gui::WindowTool);
   InfoFensterGadget->KeepOnScreen(breite, hoehe);  // where the screen is small or scaled up
@@ -26,6 +41,7 @@ int InfoFenster::FormLoad() {
 }
 
 int InfoFenster::ShowAs(int kind, const u16& name) {
+  Baue();
   if (!InfoFensterGadget) return 0;
   InfoFensterGadget->Show();
   if (HauptFenster) HauptFenster->Disable();

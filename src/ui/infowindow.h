@@ -15,7 +15,10 @@ inline int InfoModus = 0;
 
 struct InfoFenster {
   static constexpr int BUT_OK = 0;
+  // Takes the window's place, centred over the main window as it is now;
+  // the window itself is built hidden when it is first shown (Baue).
   static int FormLoad();
+  static int Baue();
   static int ShowAs(int kind, const u16& name);
   static int Event(gui::Object* source);
 };

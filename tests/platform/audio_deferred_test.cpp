@@ -37,7 +37,7 @@ TEST_F(AudioDeferred, CompressedUntilCuedOrPrefetched) {
   ASSERT_TRUE(k);
   audio::Prefetch(fetched);
   audio::WaitForDecoding();
-  const size_t full = size_t(std::lround(cued->Seconds() * 48000)) * 2 * sizeof(float);
+  const size_t full = size_t(std::lround(cued->Seconds() * 48000)) * 2 * sizeof(int16_t);
   EXPECT_NEAR(double(full), double(audio::DecodedBytes(cued)), 48.0 * 8);
   EXPECT_EQ(audio::DecodedBytes(cued), audio::DecodedBytes(fetched));
 }
@@ -66,7 +66,7 @@ TEST_F(AudioDeferred, EmptyAndMissingSoundsAreHarmless) {
   EXPECT_EQ(nullptr, audio::LoadSound(TonPfad + u"fehlt.ogg"));
   auto tone = audio::SoundFromSamples(std::vector<float>(960, 0.25f), 48000);
   audio::DropDecoded(tone);  // samples made in memory cannot be decoded again: they stay
-  EXPECT_EQ(960 * sizeof(float), audio::DecodedBytes(tone));
+  EXPECT_EQ(960 * sizeof(int16_t), audio::DecodedBytes(tone));
 }
 
 }  // namespace

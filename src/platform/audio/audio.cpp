@@ -77,7 +77,7 @@ class VorbisSound : public SoundBase {
   }
   size_t Bytes() override {
     std::lock_guard<std::mutex> lk(m_);
-    return pcm_ ? pcm_->samples.size() * sizeof(float) : 0;
+    return pcm_ ? pcm_->samples.size() * sizeof(int16_t) : 0;
   }
 
   PcmPtr PcmFor(int rate) override {
@@ -94,9 +94,8 @@ class VorbisSound : public SoundBase {
     PcmPtr pcm;
     try {
       std::vector<float> s = detail::DecodeVorbis(bytes_, maxFrames, fileRate);
-      if (fileRate > 0 && fileRate != rate) s = detail::ResampleStereo(s, fileRate, rate);
       auto fresh = std::make_shared<Pcm>();
-      fresh->samples = std::move(s);
+      fresh->samples = detail::ResampleToPcm(std::move(s), fileRate > 0 ? fileRate : rate, rate);
       pcm = std::move(fresh);
     } catch (const std::bad_alloc&) {
       pcm = EmptyPcm();  // no memory for the samples: the sound plays nothing
@@ -124,8 +123,9 @@ class SampleSound : public SoundBase {
   SampleSound(std::vector<float> stereo, int rate) : rate_(rate) {
     stereo.resize(stereo.size() / 2 * 2);
     auto p = std::make_shared<Pcm>();
-    p->samples = std::move(stereo);
+    p->samples = detail::ResampleToPcm(stereo, rate, rate);
     native_ = p;
+    source_ = std::move(stereo);
   }
   double Seconds() const override { return rate_ > 0 ? static_cast<double>(native_->Frames()) / rate_ : 0; }
   int Rate() const override { return rate_; }
@@ -133,14 +133,14 @@ class SampleSound : public SoundBase {
   bool HasPcmFor(int) override { return true; }
   size_t Bytes() override {
     std::lock_guard<std::mutex> lk(m_);
-    return (native_->samples.size() + (converted_ ? converted_->samples.size() : 0)) * sizeof(float);
+    return (native_->samples.size() + (converted_ ? converted_->samples.size() : 0)) * sizeof(int16_t);
   }
   PcmPtr PcmFor(int rate) override {
     if (rate == rate_ || rate_ <= 0) return native_;
     std::lock_guard<std::mutex> lk(m_);
     if (!converted_ || convertedRate_ != rate) {
       auto p = std::make_shared<Pcm>();
-      p->samples = detail::ResampleStereo(native_->samples, rate_, rate);
+      p->samples = detail::ResampleToPcm(source_, rate_, rate);
       converted_ = p;
       convertedRate_ = rate;
     }
@@ -149,6 +149,7 @@ class SampleSound : public SoundBase {
 
  private:
   int rate_;
+  std::vector<float> source_;  // kept for other mixing rates
   PcmPtr native_;
   std::mutex m_;
   PcmPtr converted_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/audio/decode.h"
 
+#include "platform/audio/mixer.h"
+
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
@@ -194,8 +196,15 @@ std::vector<float> MakeTable(int phases, double cutoff) {
 
 }  // namespace
 
-std::vector<float> ResampleStereo(const std::vector<float>& in, int from, int to) {
-  if (from <= 0 || to <= 0 || from == to || in.empty()) return in;
+namespace {
+
+template <typename Out, typename Convert>
+std::vector<Out> Resample(std::vector<float> in, int from, int to, Convert convert) {
+  if (from <= 0 || to <= 0 || from == to || in.empty()) {
+    std::vector<Out> same(in.size());
+    std::transform(in.begin(), in.end(), same.begin(), convert);
+    return same;
+  }
   const size_t inFrames = in.size() / 2;
   // Output instant j lies at input position j * from / to. With the ratio in
   // lowest terms (up / down), the fractional part repeats every `up` outputs:
@@ -214,7 +223,8 @@ std::vector<float> ResampleStereo(const std::vector<float>& in, int from, int to
     left[i + kHalf] = in[2 * i];
     right[i + kHalf] = in[2 * i + 1];
   }
-  std::vector<float> out(outFrames * 2);
+  in = std::vector<float>();  // read: its memory goes before the output's comes
+  std::vector<Out> out(outFrames * 2);
   for (size_t j = 0; j < outFrames; ++j) {
     long long num = static_cast<long long>(j) * down;  // input position * up
     long long n = num / up;
@@ -235,10 +245,21 @@ std::vector<float> ResampleStereo(const std::vector<float>& in, int from, int to
       sl += accL[k];
       sr += accR[k];
     }
-    out[2 * j] = sl;
-    out[2 * j + 1] = sr;
+    out[2 * j] = convert(sl);
+    out[2 * j + 1] = convert(sr);
   }
   return out;
+}
+
+}  // namespace
+
+std::vector<float> ResampleStereo(const std::vector<float>& in, int from, int to) {
+  if (from <= 0 || to <= 0 || from == to || in.empty()) return in;
+  return Resample<float>(in, from, to, [](float x) { return x; });
+}
+
+std::vector<int16_t> ResampleToPcm(std::vector<float> in, int from, int to) {
+  return Resample<int16_t>(std::move(in), from, to, [](float x) { return ToPcm(x); });
 }
 
 }  // namespace audio::detail

@@ -3,6 +3,7 @@
 // works on stereo interleaved float frames.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,5 +27,8 @@ std::vector<float> DecodeVorbis(const std::string& bytes, size_t maxFrames, int&
 
 // Windowed-sinc rate conversion of stereo frames from one rate to another.
 std::vector<float> ResampleStereo(const std::vector<float>& in, int from, int to);
+// The same, taking the samples over (they are freed as soon as they have been
+// read) and giving 16-bit samples (see Pcm); no resampling when from == to.
+std::vector<int16_t> ResampleToPcm(std::vector<float> in, int from, int to);
 
 }  // namespace audio::detail

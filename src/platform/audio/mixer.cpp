@@ -18,7 +18,8 @@ Mixer::Mixer(int rate) : rate_(rate > 0 ? rate : 48000) {
 
 void Mixer::MixVoice(Voice& v, float* out, int frames) {
   const size_t len = v.pcm ? v.pcm->Frames() : 0;
-  const float* s = len ? v.pcm->samples.data() : nullptr;
+  const int16_t* s = len ? v.pcm->samples.data() : nullptr;
+  constexpr float kStep = 1.0f / kPcmEins;
   const float target = std::clamp(v.volume.load(std::memory_order_relaxed), 0.0f, 1.0f);
   const size_t fadeFrom = len > static_cast<size_t>(endRamp_) ? len - endRamp_ : 0;
   int i = 0;
@@ -26,9 +27,9 @@ void Mixer::MixVoice(Voice& v, float* out, int frames) {
     if (v.gain == target && v.pos < fadeFrom) {
       // steady stretch: plain multiply-add
       int n = static_cast<int>(std::min<size_t>(frames - i, fadeFrom - v.pos));
-      const float* src = s + 2 * v.pos;
+      const int16_t* src = s + 2 * v.pos;
       float* dst = out + 2 * i;
-      const float g = v.gain;
+      const float g = v.gain * kStep;
       if (g != 0.0f)
         for (int k = 0; k < 2 * n; ++k) dst[k] += g * src[k];
       v.pos += n;
@@ -41,7 +42,7 @@ void Mixer::MixVoice(Voice& v, float* out, int frames) {
       v.gain = std::min(target, v.gain + step);
     else if (v.gain > target)
       v.gain = std::max(target, v.gain - step);
-    float g = v.gain;
+    float g = v.gain * kStep;
     if (v.pos >= fadeFrom) g *= static_cast<float>(len - 1 - v.pos) / static_cast<float>(endRamp_);
     out[2 * i] += g * s[2 * v.pos];
     out[2 * i + 1] += g * s[2 * v.pos + 1];

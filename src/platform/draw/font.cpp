@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
+#include <mutex>
 #include <unordered_map>
 
 #include "platform/draw/draw_internal.h"
@@ -211,11 +213,34 @@ void Advances(FontImpl& f, const std::u16string& text, std::vector<uint32_t>& cp
 
 }  // namespace detail
 
+namespace {
+
+// The bytes of a font file, shared by the fonts made from it while any of
+// them lives (the game makes three sizes of one face): the file is read and
+// held once.
+std::shared_ptr<std::string> FontBytes(const u16& path) {
+  static std::mutex mu;
+  static std::map<u16, std::weak_ptr<std::string>> held;
+  std::lock_guard<std::mutex> lk(mu);
+  auto& slot = held[path];
+  if (auto bytes = slot.lock()) return bytes;
+  auto bytes = fs::ReadAll(path, size_t(64) << 20);
+  if (!bytes || bytes->empty()) {
+    held.erase(path);
+    return nullptr;
+  }
+  auto shared = std::make_shared<std::string>(std::move(*bytes));
+  slot = shared;
+  return shared;
+}
+
+}  // namespace
+
 std::shared_ptr<Font> Font::Load(const u16& path, int pixelSize, int style) {
   if (pixelSize < 1 || pixelSize > 1000) return nullptr;
-  auto bytes = fs::ReadAll(path, size_t(64) << 20);
-  if (!bytes || bytes->empty()) return nullptr;
-  auto f = std::make_shared<detail::FontImpl>(std::make_shared<std::string>(std::move(*bytes)), pixelSize, style);
+  auto bytes = FontBytes(path);
+  if (!bytes) return nullptr;
+  auto f = std::make_shared<detail::FontImpl>(std::move(bytes), pixelSize, style);
   if (!f->Init()) return nullptr;
   return f;
 }

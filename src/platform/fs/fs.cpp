@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,7 +36,22 @@ struct MemFile {
   const unsigned char* data;
   ZPOS64_T size;
   ZPOS64_T pos = 0;
+  // The bytes are read-only pages of the executable file: pages read through
+  // are handed back (the next read of them comes from the file again), so the
+  // archive's bytes do not stay in the process's memory.
+  bool givePagesBack = false;
 };
+
+// Drops the whole pages of [from, to) that lie inside the file's bytes.
+void GivePagesBack(const MemFile& f, const unsigned char* from, const unsigned char* to) {
+  static const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+  if (page == 0 || (page & (page - 1)) != 0) return;
+  const uintptr_t first = (reinterpret_cast<uintptr_t>(f.data) + page - 1) & ~(page - 1);
+  const uintptr_t last = (reinterpret_cast<uintptr_t>(f.data) + f.size) & ~(page - 1);
+  const uintptr_t lo = std::max(reinterpret_cast<uintptr_t>(from) & ~(page - 1), first);
+  const uintptr_t hi = std::min(reinterpret_cast<uintptr_t>(to) & ~(page - 1), last);
+  if (hi > lo) madvise(reinterpret_cast<void*>(lo), hi - lo, MADV_DONTNEED);
+}
 
 voidpf ZOpen(voidpf opaque, const void*, int) { return opaque; }
 uLong ZRead(voidpf, voidpf stream, void* buf, uLong size) {
@@ -43,6 +59,7 @@ uLong ZRead(voidpf, voidpf stream, void* buf, uLong size) {
   ZPOS64_T left = f->pos < f->size ? f->size - f->pos : 0;
   uLong n = static_cast<uLong>(left < size ? left : size);
   std::memcpy(buf, f->data + f->pos, n);
+  if (f->givePagesBack && n > 0) GivePagesBack(*f, f->data + f->pos, f->data + f->pos + n);
   f->pos += n;
   return n;
 }
@@ -226,18 +243,26 @@ bool LExists(const std::string& p) {
 
 }  // namespace
 
-bool RegisterArchive(const u16& name, const unsigned char* data, size_t size) {
+namespace {
+
+bool RegisterArchiveBytes(const u16& name, const unsigned char* data, size_t size, bool givePagesBack) {
   auto a = std::make_unique<Archive>();
-  a->mem = MemFile{data, size, 0};
+  a->mem = MemFile{data, size, 0, givePagesBack};
   if (!a->Open()) return false;
   std::lock_guard<std::mutex> guard(g_archivesLock);
   Archives()[text::ToLowerAscii(name)] = std::move(a);
   return true;
 }
 
+}  // namespace
+
+bool RegisterArchive(const u16& name, const unsigned char* data, size_t size) {
+  return RegisterArchiveBytes(name, data, size, false);
+}
+
 bool RegisterEmbeddedArchive() {
-  return RegisterArchive(u"DA2.ZIP", parlavinto_archive_begin,
-                         static_cast<size_t>(parlavinto_archive_end - parlavinto_archive_begin));
+  return RegisterArchiveBytes(u"DA2.ZIP", parlavinto_archive_begin,
+                              static_cast<size_t>(parlavinto_archive_end - parlavinto_archive_begin), true);
 }
 
 u16 EmbeddedRoot() { return u"ZIP::Incbin::DA2.ZIP//"; }

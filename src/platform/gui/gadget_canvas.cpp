@@ -84,44 +84,54 @@ class CanvasGadget : public G<Canvas> {
     surface_.SetFlipHandler([this] { Present(); });
     Init(canvas_, x, y, w, h);
   }
-  draw::Surface& Surface() override { return surface_; }
+  // The surface gets its pixels when it is first drawn on: a canvas that
+  // stays hidden (the quiz canvas while a form is shown) holds none.
+  draw::Surface& Surface() override {
+    SizeSurface();
+    return surface_;
+  }
   // A canvas lies above the panels of its parent.
   void Show() override {
     canvas_->show();
     canvas_->raise();
     if (parent) parent->KidsChanged();
   }
-  void AfterResize() override { SizeSurface(); }
+  void AfterResize() override { FollowSize(); }
+  // After a resize: a surface in use follows the canvas at once.
+  void FollowSize() {
+    if (surface_.DeviceWidth() > 0) SizeSurface();
+  }
   void SizeSurface() {
     double dpr = canvas_->devicePixelRatioF();
     int w = canvas_->width(), h = canvas_->height();
-    if (w != surface_.Width() || h != surface_.Height() || dpr != surface_.DeviceScale())
+    if (w != surface_.Width() || h != surface_.Height() || dpr != surface_.DeviceScale()) {
       surface_.Resize(w, h, dpr);
+      hasFrame_ = false;  // the frame went with the old size
+    }
   }
   void SetPixmap(draw::PixmapPtr p, bool tiled) override {
     background_ = SharedQImage(p);
     canvas_->update();
   }
-  // Shows the surface's pixels now.
+  // Shows the surface's pixels now. They are drawn from the surface itself:
+  // between two flips nothing draws on a shown canvas, so the surface holds
+  // the frame last flipped whenever the window asks for a repaint.
   void Present() {
-    const uint32_t* px = surface_.Pixels();
     int dw = surface_.DeviceWidth(), dh = surface_.DeviceHeight();
-    if (px && dw > 0 && dh > 0) {
-      if (frame_.width() != dw || frame_.height() != dh) frame_ = QImage(dw, dh, QImage::Format_RGB32);
-      for (int y = 0; y < dh; ++y)
-        std::copy(px + static_cast<size_t>(y) * dw, px + static_cast<size_t>(y + 1) * dw,
-                  reinterpret_cast<uint32_t*>(frame_.scanLine(y)));
-      frame_.setDevicePixelRatio(surface_.DeviceScale());
-      hasFrame_ = true;
-    }
+    hasFrame_ = surface_.Pixels() && dw > 0 && dh > 0;
+    frameW_ = dw;
+    frameH_ = dh;
     ownFlip_ = true;
     canvas_->repaint();
     ownFlip_ = false;
   }
   void Paint(QPainter& p) {
     QRect r = canvas_->rect();
-    if (hasFrame_ && frame_.width() == surface_.DeviceWidth() && frame_.height() == surface_.DeviceHeight()) {
-      p.drawImage(QPointF(0, 0), frame_);
+    if (hasFrame_ && frameW_ == surface_.DeviceWidth() && frameH_ == surface_.DeviceHeight()) {
+      QImage frame(reinterpret_cast<const uchar*>(surface_.Pixels()), frameW_, frameH_,
+                   static_cast<qsizetype>(frameW_) * 4, QImage::Format_RGB32);
+      frame.setDevicePixelRatio(surface_.DeviceScale());
+      p.drawImage(QPointF(0, 0), frame);
     } else if (!background_.isNull()) {
       p.setRenderHint(QPainter::SmoothPixmapTransform);
       p.drawImage(r, background_);
@@ -129,6 +139,12 @@ class CanvasGadget : public G<Canvas> {
       p.fillRect(r, Qt::black);
     }
     if (!ownFlip_) Emit(GadgetPaint, this);
+  }
+  // A hidden canvas may be drawn on off screen: shown again, it shows its
+  // background until the next flip.
+  void Hide() override {
+    hasFrame_ = false;
+    G<Canvas>::Hide();
   }
   void Redraw() override {
     if (canvas_->isVisible()) canvas_->repaint();
@@ -138,9 +154,9 @@ class CanvasGadget : public G<Canvas> {
  private:
   CanvasWidget* canvas_ = nullptr;
   draw::Surface surface_;
-  QImage frame_;
   QImage background_;
   bool hasFrame_ = false;
+  int frameW_ = 0, frameH_ = 0;
   bool ownFlip_ = false;
 };
 
@@ -148,7 +164,7 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   g_->Paint(p);
 }
-void CanvasWidget::resizeEvent(QResizeEvent*) { g_->SizeSurface(); }
+void CanvasWidget::resizeEvent(QResizeEvent*) { g_->FollowSize(); }
 void CanvasWidget::keyPressEvent(QKeyEvent* e) { Emit(KeyDown, g_, VirtualKey(e)); }
 void CanvasWidget::keyReleaseEvent(QKeyEvent* e) {
   if (e->isAutoRepeat()) return;

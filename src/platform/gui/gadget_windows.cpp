@@ -2,6 +2,12 @@
 // Gadgets: windows, menus and the toolbar.
 #include "platform/gui/gadget_parts.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
 namespace gui {
 namespace detail {
 
@@ -293,6 +299,10 @@ class ToolbarGadget : public G<Gadget> {
     bar_->setIconSize(QSize(cell, cell));
     QImage img = ToQImage(strip);
     std::vector<bool> blank = ToolbarCells(strip);
+    // Larger sizes only for the pixel densities of the screens there are.
+    qreal density = 1;
+    for (QScreen* screen : QGuiApplication::screens()) density = std::max(density, screen->devicePixelRatio());
+    const int largest = std::min(3, static_cast<int>(std::ceil(density)));
     for (size_t i = 0; i < blank.size(); ++i) {
       QAction* a;
       if (blank[i]) {
@@ -302,7 +312,7 @@ class ToolbarGadget : public G<Gadget> {
         QIcon icon;
         icon.addPixmap(QPixmap::fromImage(c));
         // Sharp on high-density screens: the larger sizes scaled smoothly.
-        for (int f : {2, 3}) {
+        for (int f = 2; f <= largest; ++f) {
           QPixmap big = QPixmap::fromImage(c.scaled(cell * f, cell * f, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
           big.setDevicePixelRatio(f);
           icon.addPixmap(big);
