@@ -293,6 +293,8 @@ draw::PixmapPtr MalMusical(const u16& musical) {
   // The symbols of the line, cut after the last one that still starts inside
   // the preview's bounded width: the panel shows the preview shrunk to its
   // size, so a longer row would only cost memory and show nothing more.
+  // Symbols advance by their drawn width (0.5 x Skala), as on the quiz screen.
+  const float faktor = 0.5f * Skala;
   std::vector<draw::ImagePtr> symbole;
   int x = 0;
   const size_t n = std::min(musical.size(), kMusicalZeichenHoechstens);
@@ -300,7 +302,7 @@ draw::PixmapPtr MalMusical(const u16& musical) {
     auto img = MusicalSymbolBild(musical[i]);
     if (!img) continue;  // a symbol without a picture is left out
     symbole.push_back(img);
-    x = static_cast<int>(x + img->Width() * 0.5f);
+    x = static_cast<int>(x + img->Width() * faktor);
   }
   x = std::min(x, kVorschauBreiteHoechstens - 40);
 
@@ -324,9 +326,9 @@ draw::PixmapPtr MalMusical(const u16& musical) {
     int pos = 0;
     for (const auto& img : symbole) {
       s->SetColor(1, 1, 1);
-      s->SetScale(0.5f * Skala, 0.5f * Skala);
+      s->SetScale(faktor, faktor);
       s->DrawImage(*img, static_cast<float>(pos + 20), 20.0f);
-      pos = static_cast<int>(pos + img->Width() * 0.5f);
+      pos = static_cast<int>(pos + img->Width() * faktor);
     }
     ergebnis = ZuschnittUmInhalt(*s, x + 40, kHoehe);
     if (haupt) haupt->SetClsColor(255, 255, 0);

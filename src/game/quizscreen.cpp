@@ -378,8 +378,11 @@ int MaleMusicalZeile(const u16& musical) {
   draw::Surface& s = *ziel;
   // The row starts at 590 (logical) and ends at the canvas's right edge: a
   // longer line is cut after the last symbol that starts inside the canvas.
+  // Symbols are drawn at 0.4 x Skala and advance by their drawn width, so the
+  // row keeps its look on a smaller canvas instead of spreading apart.
   const float start = 590 * SkalaX;
   const float platz = static_cast<float>(s.Width()) - start;
+  const float faktor = 0.4f * Skala;
   if (musical != LetztesMusical || MusicalBild.empty()) {
     LetztesMusical = musical;
     MusicalBild.assign(1, nullptr);
@@ -388,18 +391,18 @@ int MaleMusicalZeile(const u16& musical) {
     for (size_t i = 0; i < n && versatz < platz; ++i) {
       draw::ImagePtr img = MusicalSymbolBild(musical[i]);
       MusicalBild.push_back(img);
-      if (img) versatz = T(versatz + img->Width() * 0.4f);
+      if (img) versatz = T(versatz + img->Width() * faktor);
     }
   }
   int versatz = 0;
   for (size_t i = 1; i < MusicalBild.size(); ++i) {
     s.SetColor(1, 1, 1);
-    s.SetScale(0.4f * Skala, 0.4f * Skala);
+    s.SetScale(faktor, faktor);
     const draw::ImagePtr& img = MusicalBild[i];
     if (!img) continue;
     if (versatz >= platz) break;  // the canvas got narrower since the line was loaded
     s.DrawImage(*img, start + versatz, 80);
-    versatz = T(versatz + img->Width() * 0.4f);
+    versatz = T(versatz + img->Width() * faktor);
   }
   return 0;
 }

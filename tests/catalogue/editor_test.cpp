@@ -304,6 +304,14 @@ TEST_F(EditorTest, MusicalPreviewAndTheMusicalKeptOrDropped) {
     }
   }
 
+  // on a smaller screen the symbols shrink and stay as closely set
+  Skala = 0.5f;
+  draw::PixmapPtr klein = MalMusical(u"AB");
+  Skala = 1.0f;
+  ASSERT_NE(nullptr, klein);
+  EXPECT_EQ(55, klein->width);
+  EXPECT_EQ(55, klein->height);
+
   // without a picture the question picture panel shows the preview, and the
   // Musical is saved again; with a picture the Musical is dropped on saving
   QuizPtr q = Frage(50, u"Takt");

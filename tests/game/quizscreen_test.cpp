@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -213,6 +214,7 @@ TEST_F(QuizCanvasFiles, AVeryLongMusicalLineIsCutToTheCanvas) {
     SCOPED_TRACE(breite);
     canvas.SetShape(0, 0, breite, 768);
     SkalaX = breite / 1024.0f;
+    Skala = std::min(SkalaX, 1.0f);
     draw::SetTarget(&canvas.Surface());
     const std::u16string zeile(10000, u'f');  // a symbol of the archive
     LetztesMusical.clear();
@@ -221,7 +223,7 @@ TEST_F(QuizCanvasFiles, AVeryLongMusicalLineIsCutToTheCanvas) {
     ASSERT_GT(MusicalBild.size(), 1u);
     ASSERT_TRUE(MusicalBild[1]);
     // every symbol kept starts inside the canvas, and one more would not
-    const float schritt = static_cast<float>(static_cast<int>(MusicalBild[1]->Width() * 0.4f));
+    const float schritt = static_cast<float>(static_cast<int>(MusicalBild[1]->Width() * 0.4f * Skala));
     const float platz = breite - 590 * SkalaX;
     const size_t gezeigt = MusicalBild.size() - 1;
     EXPECT_LT((gezeigt - 1) * schritt, platz);
@@ -229,6 +231,40 @@ TEST_F(QuizCanvasFiles, AVeryLongMusicalLineIsCutToTheCanvas) {
     // the same picture, loaded once
     EXPECT_EQ(MusicalBild[1], MusicalBild.back());
   }
+}
+
+// On a half-wide screen the symbols shrink, and so do the steps between them:
+// the row stays as closely set as at full size and fits the canvas.
+TEST_F(QuizCanvasFiles, MusicalLineKeepsItsSpacingOnASmallerCanvas) {
+  struct Fall {
+    int breite;
+    float skala;
+  } const faelle[] = {{1024, 1.0f}, {512, 0.5f}};
+  const std::u16string zeile = u"ffffffff";  // eight symbols of the archive
+  int tinte[2] = {0, 0};
+  for (size_t f = 0; f < 2; ++f) {
+    SCOPED_TRACE(faelle[f].breite);
+    canvas.SetShape(0, 0, faelle[f].breite, 768);
+    SkalaX = Skala = faelle[f].skala;
+    draw::Surface& s = canvas.Surface();
+    draw::SetTarget(&s);
+    s.SetClsColor(255, 255, 255);
+    s.Cls();
+    LetztesMusical.clear();
+    MaleMusicalZeile(zeile);
+    ASSERT_EQ(zeile.size() + 1, MusicalBild.size()) << "every symbol fits";
+    // the rightmost dark pixel of the row, measured from where the row starts
+    const int start = static_cast<int>(590 * SkalaX);
+    int rechts = -1;
+    for (int y = 80; y < std::min(s.DeviceHeight(), 80 + 200); ++y)
+      for (int x = start; x < s.DeviceWidth(); ++x)
+        if ((s.Pixels()[size_t(y) * s.DeviceWidth() + x] & 0xFF) < 128) rechts = std::max(rechts, x - start);
+    ASSERT_GT(rechts, 0);
+    EXPECT_LT(start + rechts, s.DeviceWidth());
+    tinte[f] = rechts;
+  }
+  // half the size, half the length (give or take the rounding of each step)
+  EXPECT_NEAR(tinte[0] / 2.0, tinte[1], 8.0);
 }
 
 TEST_F(QuizCanvasFiles, LongLinesOfSymbolsWithoutPicturesStayBounded) {

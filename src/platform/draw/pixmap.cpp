@@ -2,6 +2,7 @@
 // Pixmaps: decoding PNG (libpng), JPEG (libjpeg) and BMP (own reader), PNG writing.
 #include <png.h>
 
+#include <bit>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -126,8 +127,7 @@ void PngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void PngWarning(png_structp, png_const_charp) {}
 
 // The work that may be abandoned by longjmp: no objects with destructors live here.
-bool PngDecodeInto(png_structp png, png_infop info, PngReader* reader, Pixmap* out, std::vector<uint8_t>* rgba,
-                   std::vector<png_bytep>* rows) {
+bool PngDecodeInto(png_structp png, png_infop info, PngReader* reader, Pixmap* out, std::vector<png_bytep>* rows) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_read_fn(png, reader, PngRead);
   png_set_user_limits(png, kMaxPictureSide, kMaxPictureSide);
@@ -142,14 +142,23 @@ bool PngDecodeInto(png_structp png, png_infop info, PngReader* reader, Pixmap* o
   if (png_get_valid(png, info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(png);
   if (depth == 16) png_set_scale_16(png);
   if (type == PNG_COLOR_TYPE_GRAY || type == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(png);
-  png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+  // Rows are read straight into the 32-bit pixels (alpha in the top byte,
+  // then red, green, blue): no second buffer for the whole picture.
+  if constexpr (std::endian::native == std::endian::little) {
+    png_set_bgr(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+  } else {
+    png_set_swap_alpha(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_BEFORE);
+  }
   png_set_interlace_handling(png);
   png_read_update_info(png, info);
   if (png_get_rowbytes(png, info) != size_t(w) * 4) return false;
   // Sizes are checked above; a failing allocation throws from here, not from inside libpng.
-  rgba->resize(size_t(w) * h * 4);
+  out->pixels.resize(size_t(w) * h);
   rows->resize(h);
-  for (png_uint_32 y = 0; y < h; ++y) (*rows)[y] = rgba->data() + size_t(y) * w * 4;
+  auto* base = reinterpret_cast<png_bytep>(out->pixels.data());
+  for (png_uint_32 y = 0; y < h; ++y) (*rows)[y] = base + size_t(y) * w * 4;
   png_read_image(png, rows->data());
   png_read_end(png, nullptr);
   out->width = static_cast<int>(w);
@@ -168,22 +177,15 @@ PixmapPtr DecodePng(const std::string& bytes) {
   }
   PngReader reader{&bytes};
   auto out = std::make_shared<Pixmap>();
-  std::vector<uint8_t> rgba;
   std::vector<png_bytep> rows;
   bool ok = false;
   try {
-    ok = PngDecodeInto(png, info, &reader, out.get(), &rgba, &rows);
+    ok = PngDecodeInto(png, info, &reader, out.get(), &rows);
   } catch (const std::bad_alloc&) {
     ok = false;
   }
   png_destroy_read_struct(&png, &info, nullptr);
   if (!ok) return nullptr;
-  out->pixels.resize(size_t(out->width) * out->height);
-  const uint8_t* p = rgba.data();
-  for (auto& px : out->pixels) {
-    px = Pack(p[3], p[0], p[1], p[2]);
-    p += 4;
-  }
   return out;
 }
 
