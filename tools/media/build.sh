@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the question pictures and clips from the sources of this folder and
 # checks the archive's pictures and clips against manifest.tsv.
-#   tools/media/build.sh              everything
+#   tools/media/build.sh              everything (the symbol pictures of tools/musical too)
 #   tools/media/build.sh NAME ...     only the named sources (without extension)
 #   tools/media/build.sh --check      only the checks
 # Needs lilypond, fluidsynth + fluid-soundfont-gm, vorbis-tools, librsvg2-bin,
@@ -157,6 +157,10 @@ if [ "$check_only" -eq 0 ]; then
     [ -x "$IM" ] || die "$IM is missing (imagemagick)"
     [ -f "$SF2" ] || die "$SF2 is missing (fluid-soundfont-gm)"
     mkdir -p "$images" "$sounds"
+    if [ ${#names[@]} -eq 0 ]; then
+        # The music-symbol pictures of "Musical" lines have their own generator.
+        sh "$root/tools/musical/render.sh" || die "tools/musical/render.sh failed"
+    fi
     found=()
     shopt -s nullglob
     for f in "$here"/bilder/*.svg; do
