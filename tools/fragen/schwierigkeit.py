@@ -15,22 +15,18 @@ import os
 import re
 import sys
 
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from leaks import lies  # noqa: E402  (the shared reader of question sources)
+
 
 def problemwerte(pfad):
     """Problem values of every question in one source, by question number."""
     werte = {}
-    nummer = None
-    with open(pfad, encoding="utf-8") as f:
-        for zeile in f:
-            zeile = zeile.rstrip("\r\n")
-            m = re.match(r"\[Quiz (\d+)\]", zeile)
-            if m:
-                nummer = int(m.group(1))
-                continue
-            if nummer is not None and zeile.startswith("Problem="):
-                m = re.match(r"\s*(\d+)", zeile[len("Problem="):])
-                if m:
-                    werte[nummer] = int(m.group(1))
+    for frage in lies(pfad):
+        m = re.match(r"\s*(\d+)", frage["werte"].get("Problem", ""))
+        if m:
+            werte[frage["nummer"]] = int(m.group(1))
     return werte
 
 
