@@ -11,6 +11,7 @@
 
 #include "app/startup.h"
 #include "platform/audio/audio.h"
+#include "platform/audio/decode.h"
 #include "platform/fs/fs.h"
 #include "support/sandbox.h"
 
@@ -96,6 +97,39 @@ TEST_F(AudioMixer, ArchiveSoundDecodesAtEveryRateWithItsLengthAndLevel) {
       EXPECT_NEAR(reference.peak, l.peak, 0.02);
     } else {  // downsampling drops what lies above 10 kHz
       EXPECT_NEAR(reference.rms, l.rms, reference.rms * 0.1);
+    }
+  }
+}
+
+// Decoding and converting in one pass gives exactly the samples of decoding
+// the whole stream first and converting it then, for every mixing rate, a cut
+// short stream and a damaged one.
+TEST_F(AudioMixer, OnePassDecodingGivesTheSamplesOfDecodeThenConvert) {
+  const std::string lang = Archived("Hoeren_Dreivierteltakt.ogg");
+  std::string flipped = lang;
+  std::mt19937 rng(11);
+  for (size_t i = lang.size() / 2; i < lang.size(); i += 131) flipped[i] = char(rng());
+  const struct {
+    const char* name;
+    std::string bytes;
+    size_t maxFrames;
+  } cases[] = {
+      {"jingle", Archived("Ja 1.ogg"), size_t(60) * 48000},
+      {"clip", lang, size_t(60) * 48000},
+      {"clip cut at its limit", lang, 30000},
+      {"clip damaged", flipped, size_t(60) * 48000},
+      {"no stream", "OggS and nothing else", size_t(60) * 48000},
+  };
+  for (const auto& c : cases) {
+    for (int to : {44100, 48000, 22050, 32000, 96000}) {
+      SCOPED_TRACE(testing::Message() << c.name << " at " << to);
+      int rate = 0, rateOnePass = -1;
+      std::vector<float> whole = audio::detail::DecodeVorbis(c.bytes, c.maxFrames, rate);
+      const std::vector<int16_t> expected = audio::detail::ResampleToPcm(whole, rate > 0 ? rate : to, to);
+      const std::vector<int16_t> got = audio::detail::DecodeVorbisToPcm(c.bytes, c.maxFrames, to, rateOnePass);
+      EXPECT_EQ(rate, rateOnePass);
+      ASSERT_EQ(expected.size(), got.size());
+      EXPECT_TRUE(expected == got);
     }
   }
 }

@@ -93,9 +93,8 @@ class VorbisSound : public SoundBase {
     auto maxFrames = static_cast<size_t>(kMaxSeconds * info_.rate);
     PcmPtr pcm;
     try {
-      std::vector<float> s = detail::DecodeVorbis(bytes_, maxFrames, fileRate);
       auto fresh = std::make_shared<Pcm>();
-      fresh->samples = detail::ResampleToPcm(std::move(s), fileRate > 0 ? fileRate : rate, rate);
+      fresh->samples = detail::DecodeVorbisToPcm(bytes_, maxFrames, rate, fileRate);
       pcm = std::move(fresh);
     } catch (const std::bad_alloc&) {
       pcm = EmptyPcm();  // no memory for the samples: the sound plays nothing

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <numeric>
 
 namespace audio::detail {
@@ -120,17 +121,23 @@ bool ProbeVorbis(const std::string& bytes, StreamInfo& info) {
   return true;
 }
 
-std::vector<float> DecodeVorbis(const std::string& bytes, size_t maxFrames, int& rate) {
-  std::vector<float> out;
+namespace {
+
+// Decodes the stream (at most maxFrames frames) and hands each frame, folded
+// to stereo, to emit(l, r). `rate` receives the file's rate (0 when nothing
+// could be opened); `total` the frames the headers announce (0 when unknown).
+template <typename Emit>
+void DecodeFrames(const std::string& bytes, size_t maxFrames, int& rate, size_t& total, Emit emit) {
   rate = 0;
+  total = 0;
   VorbisReader reader(bytes);
-  if (!reader.Open()) return out;
+  if (!reader.Open()) return;
   OggVorbis_File* vf = reader.Get();
   const vorbis_info* first = ov_info(vf, -1);
-  if (!UsableInfo(first)) return out;
+  if (!UsableInfo(first)) return;
   rate = static_cast<int>(first->rate);
-  ogg_int64_t total = ov_pcm_total(vf, -1);
-  if (total > 0) out.reserve(2 * std::min<size_t>(static_cast<size_t>(total), maxFrames));
+  ogg_int64_t announced = ov_pcm_total(vf, -1);
+  if (announced > 0) total = std::min<size_t>(static_cast<size_t>(announced), maxFrames);
 
   int errors = 0;
   size_t frames = 0;
@@ -150,11 +157,26 @@ std::vector<float> DecodeVorbis(const std::string& bytes, size_t maxFrames, int&
     for (long i = 0; i < got; ++i) {
       float l, r;
       ToStereo(pcm, vi->channels, i, l, r);
-      out.push_back(Sane(l));
-      out.push_back(Sane(r));
+      emit(Sane(l), Sane(r));
     }
     frames += static_cast<size_t>(got);
   }
+}
+
+}  // namespace
+
+std::vector<float> DecodeVorbis(const std::string& bytes, size_t maxFrames, int& rate) {
+  std::vector<float> out;
+  size_t total = 0;
+  bool reserved = false;
+  DecodeFrames(bytes, maxFrames, rate, total, [&](float l, float r) {
+    if (!reserved) {
+      reserved = true;
+      if (total > 0) out.reserve(2 * total);
+    }
+    out.push_back(l);
+    out.push_back(r);
+  });
   return out;
 }
 
@@ -198,6 +220,51 @@ std::vector<float> MakeTable(int phases, double cutoff) {
 
 namespace {
 
+// Output instant j lies at input position j * from / to. With the ratio in
+// lowest terms (up / down), the fractional part repeats every `up` outputs:
+// an exact polyphase table when `up` is small (44100 <-> 48000: 160 or 147).
+struct Polyphase {
+  long long up = 1, down = 1;
+  int phases = 1;
+  std::vector<float> table;
+
+  Polyphase(int from, int to) {
+    long long g = std::gcd(from, to);
+    up = to / g;
+    down = from / g;
+    phases = up <= 1024 ? static_cast<int>(up) : 1024;
+    double cutoff = 0.5 * std::min(1.0, static_cast<double>(to) / from) * 0.94;  // cycles per input sample
+    table = MakeTable(phases, cutoff);
+  }
+  size_t OutFrames(size_t inFrames) const {
+    return static_cast<size_t>((static_cast<long long>(inFrames) * up + down - 1) / down);
+  }
+  // Input frame n of output frame j: its taps are input frames n - kHalf + 1
+  // to n + kHalf, at n + 1 to n + 2 * kHalf in copies padded with kHalf
+  // frames of silence in front.
+  long long Frame(size_t j) const { return static_cast<long long>(j) * down / up; }
+  // Output frame j from padded planar copies; l and r point at padded frame
+  // n + 1.
+  void Compute(size_t j, const float* l, const float* r, float& sl, float& sr) const {
+    long long num = static_cast<long long>(j) * down;  // input position * up
+    int p = up <= 1024 ? static_cast<int>(num % up)
+                       : static_cast<int>(static_cast<double>(num % up) / up * phases) % phases;
+    const float* row = &table[static_cast<size_t>(p) * 2 * kHalf];
+    Lanes accL = {}, accR = {};
+    for (int i = 0; i < 2 * kHalf; i += kLanes) {
+      Lanes h = Load(row + i);
+      accL += h * Load(l + i);
+      accR += h * Load(r + i);
+    }
+    sl = 0;
+    sr = 0;
+    for (int k = 0; k < kLanes; ++k) {
+      sl += accL[k];
+      sr += accR[k];
+    }
+  }
+};
+
 template <typename Out, typename Convert>
 std::vector<Out> Resample(std::vector<float> in, int from, int to, Convert convert) {
   if (from <= 0 || to <= 0 || from == to || in.empty()) {
@@ -206,16 +273,8 @@ std::vector<Out> Resample(std::vector<float> in, int from, int to, Convert conve
     return same;
   }
   const size_t inFrames = in.size() / 2;
-  // Output instant j lies at input position j * from / to. With the ratio in
-  // lowest terms (up / down), the fractional part repeats every `up` outputs:
-  // an exact polyphase table when `up` is small (44100 <-> 48000: 160 or 147).
-  long long g = std::gcd(from, to);
-  long long up = to / g, down = from / g;
-  int phases = up <= 1024 ? static_cast<int>(up) : 1024;
-  double cutoff = 0.5 * std::min(1.0, static_cast<double>(to) / from) * 0.94;  // cycles per input sample
-  std::vector<float> table = MakeTable(phases, cutoff);
-
-  size_t outFrames = static_cast<size_t>((static_cast<long long>(inFrames) * up + down - 1) / down);
+  const Polyphase pp(from, to);
+  size_t outFrames = pp.OutFrames(inFrames);
   // Planar copies padded with silence on both sides: every output frame then
   // reads 2 * kHalf contiguous samples per side, a loop the compiler vectorises.
   std::vector<float> left(inFrames + 2 * kHalf, 0.0f), right(inFrames + 2 * kHalf, 0.0f);
@@ -226,25 +285,9 @@ std::vector<Out> Resample(std::vector<float> in, int from, int to, Convert conve
   in = std::vector<float>();  // read: its memory goes before the output's comes
   std::vector<Out> out(outFrames * 2);
   for (size_t j = 0; j < outFrames; ++j) {
-    long long num = static_cast<long long>(j) * down;  // input position * up
-    long long n = num / up;
-    int p = up <= 1024 ? static_cast<int>(num % up)
-                       : static_cast<int>(static_cast<double>(num % up) / up * phases) % phases;
-    const float* row = &table[static_cast<size_t>(p) * 2 * kHalf];
-    // first tap is input frame n - kHalf + 1, at n + 1 in the padded copies
-    const float* l = &left[static_cast<size_t>(n) + 1];
-    const float* r = &right[static_cast<size_t>(n) + 1];
-    Lanes accL = {}, accR = {};
-    for (int i = 0; i < 2 * kHalf; i += kLanes) {
-      Lanes h = Load(row + i);
-      accL += h * Load(l + i);
-      accR += h * Load(r + i);
-    }
-    float sl = 0, sr = 0;
-    for (int k = 0; k < kLanes; ++k) {
-      sl += accL[k];
-      sr += accR[k];
-    }
+    const size_t n = static_cast<size_t>(pp.Frame(j));
+    float sl, sr;
+    pp.Compute(j, &left[n + 1], &right[n + 1], sl, sr);
     out[2 * j] = convert(sl);
     out[2 * j + 1] = convert(sr);
   }
@@ -252,6 +295,63 @@ std::vector<Out> Resample(std::vector<float> in, int from, int to, Convert conve
 }
 
 }  // namespace
+
+std::vector<int16_t> DecodeVorbisToPcm(const std::string& bytes, size_t maxFrames, int to, int& rate) {
+  std::vector<int16_t> out;
+  size_t total = 0;
+  std::unique_ptr<Polyphase> pp;  // made with the first frame, when the file's rate is known
+  bool direct = false;
+  // The input not yet used up, planar, padded with kHalf frames of silence in
+  // front: left[0] is padded frame `base`.
+  std::vector<float> left, right;
+  size_t base = 0, inFrames = 0, j = 0;
+  // Computes every output frame whose taps lie before padded frame `end`,
+  // then lets go of the input that no later frame reads.
+  auto produce = [&](size_t end, size_t lastFrame) {
+    for (; j < lastFrame; ++j) {
+      const size_t n = static_cast<size_t>(pp->Frame(j));
+      if (n + 2 * kHalf >= end) break;
+      float sl, sr;
+      pp->Compute(j, &left[n + 1 - base], &right[n + 1 - base], sl, sr);
+      out.push_back(ToPcm(sl));
+      out.push_back(ToPcm(sr));
+    }
+    const size_t keep = static_cast<size_t>(pp->Frame(j)) + 1;  // first tap of the next frame
+    if (keep > base && keep - base >= 8192) {
+      const size_t drop = std::min(keep - base, left.size());
+      left.erase(left.begin(), left.begin() + static_cast<long>(drop));
+      right.erase(right.begin(), right.begin() + static_cast<long>(drop));
+      base += drop;
+    }
+  };
+  DecodeFrames(bytes, maxFrames, rate, total, [&](float l, float r) {
+    if (inFrames == 0) {
+      direct = rate <= 0 || to <= 0 || rate == to;
+      if (!direct) {
+        pp = std::make_unique<Polyphase>(rate, to);
+        left.assign(kHalf, 0.0f);
+        right.assign(kHalf, 0.0f);
+      }
+      if (total > 0) out.reserve(2 * (direct ? total : pp->OutFrames(total)));
+    }
+    ++inFrames;
+    if (direct) {
+      out.push_back(ToPcm(l));
+      out.push_back(ToPcm(r));
+      return;
+    }
+    left.push_back(l);
+    right.push_back(r);
+    if (left.size() >= 16384) produce(base + left.size(), SIZE_MAX);
+  });
+  if (pp && inFrames > 0) {
+    left.resize(left.size() + kHalf, 0.0f);
+    right.resize(right.size() + kHalf, 0.0f);
+    produce(base + left.size(), pp->OutFrames(inFrames));
+  }
+  out.shrink_to_fit();
+  return out;
+}
 
 std::vector<float> ResampleStereo(const std::vector<float>& in, int from, int to) {
   if (from <= 0 || to <= 0 || from == to || in.empty()) return in;

@@ -30,5 +30,9 @@ std::vector<float> ResampleStereo(const std::vector<float>& in, int from, int to
 // The same, taking the samples over (they are freed as soon as they have been
 // read) and giving 16-bit samples (see Pcm); no resampling when from == to.
 std::vector<int16_t> ResampleToPcm(std::vector<float> in, int from, int to);
+// DecodeVorbis and ResampleToPcm in one pass, with the same samples as a
+// result: the stream is converted while it is decoded, so that neither the
+// whole stream as float nor its planar copies are ever held.
+std::vector<int16_t> DecodeVorbisToPcm(const std::string& bytes, size_t maxFrames, int to, int& rate);
 
 }  // namespace audio::detail
