@@ -172,8 +172,31 @@ std::future<FensterBilder>& FensterBilderZukunft() {
   static std::future<FensterBilder> zukunft;
   return zukunft;
 }
+// The picture folder the running decoding reads from.
+u16& FensterBilderOrdner() {
+  static u16 ordner;
+  return ordner;
+}
 
 }  // namespace
+
+int StarteFensterBilder(const u16& ordner) {
+  if (FensterBilderZukunft().valid()) {
+    if (FensterBilderOrdner() == ordner) return 0;
+    FensterBilderZukunft().get();  // another folder's pictures: not wanted
+  }
+  const u16 leer = ordner + u"HinterLeer2.png", namensbox = ordner + u"Namensbox2.png";
+  try {
+    FensterBilderZukunft() = std::async(std::launch::async, [leer, namensbox] {
+      return FensterBilder{draw::Pixmap::Load(leer), draw::Pixmap::Load(namensbox)};
+    });
+    FensterBilderOrdner() = ordner;
+    return 1;
+  } catch (const std::system_error&) {  // no thread to be had: LadeBilder decodes them
+    FensterBilderOrdner().clear();
+    return 0;
+  }
+}
 
 int WarteAufFensterBilder() {
   if (!FensterBilderZukunft().valid()) return 0;
@@ -184,7 +207,6 @@ int WarteAufFensterBilder() {
 }
 
 int LadeBilder() {
-  WarteAufFensterBilder();
   // The game's pictures are read now and decoded when a game needs them
   // (SpielAssetsBereithalten).
   auto bild = [](const u16& name) { return draw::Image::LoadDeferred(BilderPfad + name); };
@@ -198,14 +220,12 @@ int LadeBilder() {
   BlackRahmenBild = bild(u"BlackRahmen.png");
   LeerHintergrundPixmap = nullptr;
   NamensboxPixmap = nullptr;
-  const u16 leer = BilderPfad + u"HinterLeer2.png", namensbox = BilderPfad + u"Namensbox2.png";
-  try {
-    FensterBilderZukunft() = std::async(std::launch::async, [leer, namensbox] {
-      return FensterBilder{draw::Pixmap::Load(leer), draw::Pixmap::Load(namensbox)};
-    });
-  } catch (const std::system_error&) {  // no thread to be had: decode here
-    LeerHintergrundPixmap = draw::Pixmap::Load(leer);
-    NamensboxPixmap = draw::Pixmap::Load(namensbox);
+  // Usually under way since the start of the program (ProgrammStart).
+  if (!FensterBilderZukunft().valid() || FensterBilderOrdner() != BilderPfad) {
+    if (!StarteFensterBilder(BilderPfad)) {  // no thread to be had: decode here
+      LeerHintergrundPixmap = draw::Pixmap::Load(BilderPfad + u"HinterLeer2.png");
+      NamensboxPixmap = draw::Pixmap::Load(BilderPfad + u"Namensbox2.png");
+    }
   }
   return 0;
 }
@@ -343,6 +363,9 @@ int ProgrammStart(int argc, char** argv) {
  
   // 1. the embedded archive
   fs::RegisterEmbeddedArchive();
+  // The first window's two large pictures take longer to decode than the
+  // toolkit takes to start: begin now, on a helper thread.
+  StarteFensterBilder(fs::EmbeddedRoot() + u"Images/");
   // 2. platform layers
   gui::Init(argc, argv);
   VerbindeLokalisierung();

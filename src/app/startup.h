@@ -65,6 +65,9 @@ int LadeBilder();
 // Waits for the first window's pixmaps of LadeBilder and sets
 // LeerHintergrundPixmap and NamensboxPixmap.
 int WarteAufFensterBilder();
+// Starts decoding the first window's two pictures from the given folder on a
+// helper thread (LadeBilder takes them over); 0 when no thread could be had.
+int StarteFensterBilder(const u16& ordner);
 int LadeToene();
 // Keeps decoded what the mode shown (and a game started from it) needs,
 // called after every mode switch: the pictures and sounds of a game's first
