@@ -343,10 +343,17 @@ const Block& ImageImpl::Scaled(int dw, int dh, int wx, int wy, int ww, int wh) c
   }
   // Copies for sizes the canvas no longer has go first.
   cache_.remove_if([epoch](const Entry& e) { return e.epoch != epoch; });
-  cache_.push_front(Entry{dw, dh, wx, wy, ww, wh, epoch, Resample(pm_, dw, dh, wx, wy, ww, wh)});
-  while (cache_.size() > 2) cache_.pop_back();
   const bool whole = wx == 0 && wy == 0 && ww == dw && wh == dh;
-  if (whole && !encoded_.empty() && pm_.px.size() >= kFreeAfterScaling) {
+  const bool freeAfter = whole && !encoded_.empty() && pm_.px.size() >= kFreeAfterScaling;
+  if (freeAfter && dw == w_ && dh == h_) {
+    // Drawn at its own size (a background on a canvas of its size): the
+    // decoded pixels are the copy, no second buffer and no filtering.
+    cache_.push_front(Entry{dw, dh, wx, wy, ww, wh, epoch, std::move(pm_)});
+  } else {
+    cache_.push_front(Entry{dw, dh, wx, wy, ww, wh, epoch, Resample(pm_, dw, dh, wx, wy, ww, wh)});
+  }
+  while (cache_.size() > 2) cache_.pop_back();
+  if (freeAfter) {
     decoded_ = false;
     pm_ = Block();
   }
