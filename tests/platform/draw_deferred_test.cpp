@@ -75,6 +75,28 @@ TEST(DrawDeferred, PictureFromPixelsSurvivesDropping) {
   EXPECT_EQ(Drawn(*img, 40, 30, 2.0f), before);
 }
 
+// A background drawn at its own size on a canvas of that size keeps its
+// decoded pixels as the drawn copy: one buffer, drawn like the eager picture.
+TEST(DrawDeferred, PictureAtItsOwnSizeKeepsOneBuffer) {
+  fs::RegisterEmbeddedArchive();
+  auto lazy = draw::Image::LoadDeferred(fs::EmbeddedRoot() + u"Images/Hintergrund.png");
+  auto eager = draw::Image::Load(fs::EmbeddedRoot() + u"Images/Hintergrund.png");
+  ASSERT_TRUE(lazy && eager);
+  const int w = lazy->Width(), h = lazy->Height();
+  auto drawn = [w, h](const draw::Image& img) {
+    Surface s;
+    s.Resize(w, h);
+    s.DrawImage(img, 0, 0);
+    return std::vector<uint32_t>(s.Pixels(), s.Pixels() + size_t(w) * h);
+  };
+  const auto first = drawn(*lazy);
+  EXPECT_EQ(first, drawn(*eager));
+  EXPECT_EQ(lazy->CachedBytes(), size_t(w) * h * 4) << "no second full-size buffer";
+  EXPECT_EQ(drawn(*lazy), first) << "drawn again from the kept copy";
+  lazy->DropCaches();
+  EXPECT_EQ(drawn(*lazy), first) << "decoded again after dropping";
+}
+
 // The backgrounds are only drawn scaled: once the scaled copy exists the
 // full-size pixels go, and a new canvas size replaces the old copy instead
 // of adding to it.
