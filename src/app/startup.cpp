@@ -292,6 +292,32 @@ int SpielAssetsBereithalten(int modus) {
   return 0;
 }
 
+int BilderFuerSchritt(int schritt) {
+  // The two large backgrounds of a turn take turns in memory: the
+  // announcement's while it is shown, the question's while the question and
+  // its solution are. Each is decoded in the background before it is needed:
+  // the question's in the second half of the announcement, the
+  // announcement's once the answer is given.
+  switch (schritt) {
+    case 1:  // the announcement begins
+      if (HintergrundBild) HintergrundBild->DropCaches();
+      if (HighScoreBild) HighScoreBild->Prefetch();
+      break;
+    case 2:  // its second half
+      if (HintergrundBild) HintergrundBild->Prefetch();
+      break;
+    case 3:  // the question is shown
+      if (HighScoreBild) HighScoreBild->DropCaches();
+      break;
+    case 6:  // the answer is given
+      if (HighScoreBild) HighScoreBild->Prefetch();
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
 int ErzeugeListenSpalten() {
   static const int spalten[3][4] = {{0, 0, 40, 290}, {40, 0, 150, 290}, {190, 0, 310, 290}};
   for (int i = 0; i < 3; ++i) {

@@ -77,6 +77,10 @@ int LadeToene();
 // jingles when first played. Leaving the game modes frees the question
 // screen's pictures, the jingles and all scaled copies (the files' bytes stay).
 int SpielAssetsBereithalten(int modus);
+// Keeps in memory the large background the turn's step shows and has the
+// next one decoded in the background (steps 1: announcement, 2: its second
+// half, 3: question, 6: answer given).
+int BilderFuerSchritt(int schritt);
 int ErzeugeListenSpalten();
 int LadeKatalog();
 // LadeKatalog on a helper thread (at start, so that the first frame does not

@@ -143,6 +143,7 @@ int SpielAblauf() {
     if (KeineFrage == 0) {
       FokusAufCanvas();
       Spielschritt = 1;
+      BilderFuerSchritt(1);
       for (int i = 1; i <= 5; ++i) AntwortStatus[i] = 0;
       AnsageEnde = Jetzt() + 8000;
       FragenZaehler += 1;
@@ -171,6 +172,7 @@ int SpielAblauf() {
       if (Kanal[31]) Kanal[31]->SetVolume(0.0f);
       SpielTon(32, 1.0f, u16());
       AnsageTon = 2;
+      BilderFuerSchritt(2);
     }
   } else if (Spielschritt == 2) {
     AnsageTon = 0;
@@ -178,10 +180,12 @@ int SpielAblauf() {
     SpielTon(0, 1.0f, DieseFrage ? DieseFrage->Audio : u16());
     Spielschritt = 3;
     NeuMalen = 1;
+    BilderFuerSchritt(3);
   }
   if (Spielschritt > 4) {
     AudioGeladen = 0;
     Spielschritt = 6;
+    BilderFuerSchritt(6);
   }
   return 0;
 }

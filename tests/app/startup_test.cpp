@@ -218,4 +218,21 @@ TEST(Startup, GameAssetsFollowTheMode) {
   EXPECT_GT(LoecherigBild->CachedBytes(), voll(LoecherigBild));
   SpielAssetsBereithalten(5);
   EXPECT_EQ(voll(LoecherigBild), LoecherigBild->CachedBytes());
+
+  // Within a turn the two large backgrounds take turns: each step holds the
+  // one it shows, and the next one is decoded before its step comes.
+  SpielAssetsBereithalten(1);
+  warte();
+  const struct {
+    int schritt;
+    bool ansage, frage;  // HighScoreBild, HintergrundBild decoded afterwards
+  } schritte[] = {{1, true, false}, {2, true, true}, {3, false, true}, {6, true, true}, {1, true, false}};
+  for (const auto& st : schritte) {
+    SCOPED_TRACE(testing::Message() << "step " << st.schritt);
+    BilderFuerSchritt(st.schritt);
+    warte();
+    EXPECT_EQ(st.ansage ? voll(HighScoreBild) : 0u, HighScoreBild->CachedBytes());
+    EXPECT_EQ(st.frage ? voll(HintergrundBild) : 0u, HintergrundBild->CachedBytes());
+  }
+  SpielAssetsBereithalten(5);
 }
