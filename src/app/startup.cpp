@@ -149,11 +149,74 @@ int EntferneVerwaisteTempDateien() {
   return n;
 }
 
+namespace {
+
+// Fonts and fixed sounds are read and prepared on a helper thread from the
+// start of the program on (StarteVorlauf); LadeSchriften and LadeToene take
+// them over when they were read from the folders asked for.
+struct Schriften {
+  draw::FontPtr comic20, comic36, comic50, arial13;
+};
+Schriften LiesSchriften(const u16& ordner) {
+  return {draw::Font::Load(ordner + u"comic.ttf", 20, draw::Smooth),
+          draw::Font::Load(ordner + u"comic.ttf", 36, draw::Bold | draw::Smooth),
+          draw::Font::Load(ordner + u"comic.ttf", 50, draw::Bold),
+          draw::Font::Load(ordner + u"arial.ttf", 13, draw::Smooth)};
+}
+
+// The fixed sounds by slot: 11-16 right, 21-26 wrong, 31 and 32 the announcement's.
+using Toene = std::vector<std::pair<int, audio::SoundPtr>>;
+Toene LiesToene(const u16& ordner) {
+  Toene t;
+  for (int n = 1; n <= 6; ++n) t.emplace_back(10 + n, audio::LoadSound(ordner + u"Ja " + text::Num(n) + u".ogg"));
+  for (int n = 1; n <= 6; ++n) t.emplace_back(20 + n, audio::LoadSound(ordner + u"Nein " + text::Num(n) + u".ogg"));
+  t.emplace_back(31, audio::LoadSound(ordner + u"slot.ogg"));
+  t.emplace_back(32, audio::LoadSound(ordner + u"sound.ogg"));
+  return t;
+}
+
+struct Vorlauf {
+  std::future<Schriften> schriften;
+  u16 schriftOrdner;
+  std::future<Toene> toene;
+  u16 tonOrdner;
+};
+// Made after the archive is registered (see FensterBilderZukunft).
+Vorlauf& VorlaufDaten() {
+  static Vorlauf v;
+  return v;
+}
+
+}  // namespace
+
+int StarteVorlauf(const u16& schriftOrdner, const u16& tonOrdner) {
+  Vorlauf& v = VorlaufDaten();
+  if (v.schriften.valid() || v.toene.valid()) return 0;
+  try {
+    v.schriften = std::async(std::launch::async, [schriftOrdner] {
+      Schriften s = LiesSchriften(schriftOrdner);
+      return s;
+    });
+    v.schriftOrdner = schriftOrdner;
+    v.toene = std::async(std::launch::async, [tonOrdner] { return LiesToene(tonOrdner); });
+    v.tonOrdner = tonOrdner;
+    return 1;
+  } catch (const std::system_error&) {  // no thread to be had: read when asked
+    return 0;
+  }
+}
+
 int LadeSchriften() {
-  ComicFont20 = draw::Font::Load(SonstPfad + u"comic.ttf", 20, draw::Smooth);
-  ComicFont36 = draw::Font::Load(SonstPfad + u"comic.ttf", 36, draw::Bold | draw::Smooth);
-  ComicFont50 = draw::Font::Load(SonstPfad + u"comic.ttf", 50, draw::Bold);
-  ArialFont13 = draw::Font::Load(SonstPfad + u"arial.ttf", 13, draw::Smooth);
+  Vorlauf& v = VorlaufDaten();
+  Schriften s;
+  if (v.schriften.valid() && v.schriftOrdner == SonstPfad)
+    s = v.schriften.get();
+  else
+    s = LiesSchriften(SonstPfad);
+  ComicFont20 = s.comic20;
+  ComicFont36 = s.comic36;
+  ComicFont50 = s.comic50;
+  ArialFont13 = s.arial13;
   return 0;
 }
 
@@ -231,10 +294,13 @@ int LadeBilder() {
 }
 
 int LadeToene() {
-  for (int n = 1; n <= 6; ++n) Ton[10 + n] = audio::LoadSound(TonPfad + u"Ja " + text::Num(n) + u".ogg");
-  for (int n = 1; n <= 6; ++n) Ton[20 + n] = audio::LoadSound(TonPfad + u"Nein " + text::Num(n) + u".ogg");
-  Ton[31] = audio::LoadSound(TonPfad + u"slot.ogg");
-  Ton[32] = audio::LoadSound(TonPfad + u"sound.ogg");
+  Vorlauf& v = VorlaufDaten();
+  Toene t;
+  if (v.toene.valid() && v.tonOrdner == TonPfad)
+    t = v.toene.get();
+  else
+    t = LiesToene(TonPfad);
+  for (auto& [slot, ton] : t) Ton[slot] = std::move(ton);
   return 0;
 }
 
@@ -392,6 +458,7 @@ int ProgrammStart(int argc, char** argv) {
   // The first window's two large pictures take longer to decode than the
   // toolkit takes to start: begin now, on a helper thread.
   StarteFensterBilder(fs::EmbeddedRoot() + u"Images/");
+  StarteVorlauf(fs::EmbeddedRoot() + u"Sonst/", fs::EmbeddedRoot() + u"Sounds/");
   // 2. platform layers
   gui::Init(argc, argv);
   VerbindeLokalisierung();

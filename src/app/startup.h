@@ -58,6 +58,9 @@ int StempleStartzeit();
 // there (".Fragen 0.dat.XXXXXX" and the like). Returns how many.
 int EntferneVerwaisteTempDateien();
 u16 StartzeitText(long long unixSeconds);  // "05 Mar 2010 14:07:33", local time
+// Starts reading the fonts and the fixed sounds from these folders on helper
+// threads; LadeSchriften and LadeToene take them over. 0 when no thread could be had.
+int StarteVorlauf(const u16& schriftOrdner, const u16& tonOrdner);
 int LadeSchriften();
 // The game's pictures as handles decoded on first use; the first window's
 // two pixmaps on a helper thread (WarteAufFensterBilder).
