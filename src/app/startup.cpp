@@ -316,7 +316,8 @@ std::vector<draw::ImagePtr> AnsageBilder() {
   return v;
 }
 
-// The pictures of the question screen, decoded while a game mode is shown.
+// The pictures of the question screen, decoded while a game mode is shown
+// (the background from the second half of the first announcement on).
 std::vector<draw::ImagePtr> FrageBilder() {
   std::vector<draw::ImagePtr> v = {HintergrundBild};
   v.insert(v.end(), PfeilBild.begin(), PfeilBild.end());
@@ -347,9 +348,11 @@ int SpielAssetsBereithalten(int modus) {
   }
   for (const auto& b : FrageBilder()) {
     if (!b) continue;
-    if (spiel)
+    // The question's background follows the turn (BilderFuerSchritt): a
+    // game opens with an announcement, and it is decoded during its second half.
+    if (spiel && b != HintergrundBild)
       b->Prefetch();
-    else
+    else if (!spiel)
       b->DropCaches();
   }
   for (int slot : kAnsageToene) audio::Prefetch(Ton[slot]);
@@ -361,9 +364,10 @@ int SpielAssetsBereithalten(int modus) {
 int BilderFuerSchritt(int schritt) {
   // The two large backgrounds of a turn take turns in memory: the
   // announcement's while it is shown, the question's while the question and
-  // its solution are. Each is decoded in the background before it is needed:
-  // the question's in the second half of the announcement, the
-  // announcement's once the answer is given.
+  // its solution are. The question's is decoded in the background during the
+  // second half of the announcement; the announcement's when the next turn
+  // begins (its first frame may wait a few milliseconds for it, on a screen
+  // that changes anyway).
   switch (schritt) {
     case 1:  // the announcement begins
       if (HintergrundBild) HintergrundBild->DropCaches();
@@ -374,9 +378,6 @@ int BilderFuerSchritt(int schritt) {
       break;
     case 3:  // the question is shown
       if (HighScoreBild) HighScoreBild->DropCaches();
-      break;
-    case 6:  // the answer is given
-      if (HighScoreBild) HighScoreBild->Prefetch();
       break;
     default:
       break;

@@ -82,7 +82,7 @@ int LadeToene();
 int SpielAssetsBereithalten(int modus);
 // Keeps in memory the large background the turn's step shows and has the
 // next one decoded in the background (steps 1: announcement, 2: its second
-// half, 3: question, 6: answer given).
+// half, 3: question).
 int BilderFuerSchritt(int schritt);
 int ErzeugeListenSpalten();
 int LadeKatalog();

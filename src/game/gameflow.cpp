@@ -185,7 +185,6 @@ int SpielAblauf() {
   if (Spielschritt > 4) {
     AudioGeladen = 0;
     Spielschritt = 6;
-    BilderFuerSchritt(6);
   }
   return 0;
 }
