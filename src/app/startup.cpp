@@ -175,11 +175,22 @@ Toene LiesToene(const u16& ordner) {
   return t;
 }
 
+// What a helper thread reads from one folder; taken over only when asked for
+// that same folder, read on the spot otherwise.
+template <typename T>
+struct Vorrat {
+  std::future<T> zukunft;
+  u16 ordner;
+  template <typename Lies>
+  T Nimm(const u16& gewuenscht, Lies lies) {
+    if (zukunft.valid() && ordner == gewuenscht) return zukunft.get();
+    return lies(gewuenscht);
+  }
+};
+
 struct Vorlauf {
-  std::future<Schriften> schriften;
-  u16 schriftOrdner;
-  std::future<Toene> toene;
-  u16 tonOrdner;
+  Vorrat<Schriften> schriften;
+  Vorrat<Toene> toene;
 };
 // Made after the archive is registered (see FensterBilderZukunft).
 Vorlauf& VorlaufDaten() {
@@ -191,15 +202,12 @@ Vorlauf& VorlaufDaten() {
 
 int StarteVorlauf(const u16& schriftOrdner, const u16& tonOrdner) {
   Vorlauf& v = VorlaufDaten();
-  if (v.schriften.valid() || v.toene.valid()) return 0;
+  if (v.schriften.zukunft.valid() || v.toene.zukunft.valid()) return 0;
   try {
-    v.schriften = std::async(std::launch::async, [schriftOrdner] {
-      Schriften s = LiesSchriften(schriftOrdner);
-      return s;
-    });
-    v.schriftOrdner = schriftOrdner;
-    v.toene = std::async(std::launch::async, [tonOrdner] { return LiesToene(tonOrdner); });
-    v.tonOrdner = tonOrdner;
+    v.schriften.zukunft = std::async(std::launch::async, [schriftOrdner] { return LiesSchriften(schriftOrdner); });
+    v.schriften.ordner = schriftOrdner;
+    v.toene.zukunft = std::async(std::launch::async, [tonOrdner] { return LiesToene(tonOrdner); });
+    v.toene.ordner = tonOrdner;
     return 1;
   } catch (const std::system_error&) {  // no thread to be had: read when asked
     return 0;
@@ -207,12 +215,7 @@ int StarteVorlauf(const u16& schriftOrdner, const u16& tonOrdner) {
 }
 
 int LadeSchriften() {
-  Vorlauf& v = VorlaufDaten();
-  Schriften s;
-  if (v.schriften.valid() && v.schriftOrdner == SonstPfad)
-    s = v.schriften.get();
-  else
-    s = LiesSchriften(SonstPfad);
+  const Schriften s = VorlaufDaten().schriften.Nimm(SonstPfad, LiesSchriften);
   ComicFont20 = s.comic20;
   ComicFont36 = s.comic36;
   ComicFont50 = s.comic50;
@@ -294,12 +297,7 @@ int LadeBilder() {
 }
 
 int LadeToene() {
-  Vorlauf& v = VorlaufDaten();
-  Toene t;
-  if (v.toene.valid() && v.tonOrdner == TonPfad)
-    t = v.toene.get();
-  else
-    t = LiesToene(TonPfad);
+  Toene t = VorlaufDaten().toene.Nimm(TonPfad, LiesToene);
   for (auto& [slot, ton] : t) Ton[slot] = std::move(ton);
   return 0;
 }
