@@ -1,5 +1,5 @@
 % SPDX-License-Identifier: CC-BY-SA-4.0
-% clarinet plays »Der Mond ist aufgegangen« (J. A. P. Schulz, d. 1800)
+% clarinet plays a melody of our own after the opening of »Der Mond ist aufgegangen« (J. A. P. Schulz, d. 1800)
 \include "../noten/stil.ily"
 \score {
   <<

@@ -1,5 +1,5 @@
 % SPDX-License-Identifier: CC-BY-SA-4.0
-% church organ plays »Nun danket alle Gott« (J. Crüger, d. 1662)
+% church organ plays a short chorale-like passage of our own
 \include "../noten/stil.ily"
 \score {
   <<
