@@ -5,7 +5,7 @@
 
 \score {
   \new Staff { \clef "treble" \time 4/4 \override Score.SpacingSpanner.spacing-increment = #0.9
-    s8 c''4\f_\markup \italic "dim." h' a' g' | f'1\p
+    c''4\f_\markup \italic "dim." h' a' g' | f'1\p
   }
   \layout { }
 }
